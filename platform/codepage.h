@@ -1,0 +1,33 @@
+// The device's ANSI code page and conversions through iconv.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/result.h"
+
+namespace tessera::platform {
+
+inline constexpr int kCodePageShiftJis = 932;
+inline constexpr int kCodePageWestern = 1252;
+inline constexpr int kCodePageUtf8 = 65001;
+
+// 932 unless TESSERA_ACP names another code page (1252, 65001, ...).
+// Read once; an unusable value falls back to 932.
+int AnsiCodePage();
+
+// Bytes in the given code page to UTF-16. Bytes that do not decode become
+// U+30FB (the device's replacement for undecodable text). Fails only with
+// InvalidParameter for a code page iconv does not know.
+Result<std::u16string> MultiByteToWide(std::string_view bytes, int codePage);
+// UTF-16 to bytes in the given code page; characters without a mapping
+// become '?'.
+Result<std::string> WideToMultiByte(std::u16string_view text, int codePage);
+
+// Shorthands for the ANSI code page; an unknown page yields empty output.
+std::u16string AnsiToWide(std::string_view bytes);
+std::string WideToAnsi(std::u16string_view text);
+// Length in bytes of the text in the ANSI code page.
+std::size_t AnsiByteLength(std::u16string_view text);
+
+}  // namespace tessera::platform

@@ -1,0 +1,25 @@
+// UTF-8 / UTF-16 conversion and case folding of shell text.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tessera::platform {
+
+// Unpaired surrogates and malformed bytes become U+FFFD.
+std::u16string Utf8ToUtf16(std::string_view utf8);
+std::string Utf16ToUtf8(std::u16string_view utf16);
+
+// Simple upper-case mapping of one code unit (ASCII, Latin-1, Greek,
+// Cyrillic, full-width Latin); other characters are returned unchanged.
+char16_t ToUpper(char16_t c);
+std::u16string ToUpper(std::u16string_view text);
+
+// Case-insensitive comparison in the sense used for device names:
+// both sides mapped through ToUpper, then compared by code unit.
+int CompareNoCase(std::u16string_view a, std::u16string_view b);
+bool EqualsNoCase(std::u16string_view a, std::u16string_view b);
+// True when text begins with prefix, compared without regard to case.
+bool StartsWithNoCase(std::u16string_view text, std::u16string_view prefix);
+
+}  // namespace tessera::platform
