@@ -1,0 +1,144 @@
+#include "platform/text.h"
+
+namespace tessera::platform {
+
+namespace {
+constexpr char16_t kReplacement = 0xFFFD;
+
+void AppendUtf8(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+}  // namespace
+
+std::u16string Utf8ToUtf16(std::string_view in) {
+  std::u16string out;
+  out.reserve(in.size());
+  std::size_t i = 0;
+  while (i < in.size()) {
+    const unsigned char b = static_cast<unsigned char>(in[i]);
+    int extra = 0;
+    char32_t cp = 0;
+    char32_t min = 0;
+    if (b < 0x80) {
+      out += static_cast<char16_t>(b);
+      ++i;
+      continue;
+    } else if ((b & 0xE0) == 0xC0) {
+      extra = 1, cp = b & 0x1F, min = 0x80;
+    } else if ((b & 0xF0) == 0xE0) {
+      extra = 2, cp = b & 0x0F, min = 0x800;
+    } else if ((b & 0xF8) == 0xF0) {
+      extra = 3, cp = b & 0x07, min = 0x10000;
+    } else {
+      out += kReplacement;
+      ++i;
+      continue;
+    }
+    std::size_t j = i + 1;
+    bool good = true;
+    for (int k = 0; k < extra; ++k, ++j) {
+      if (j >= in.size() || (static_cast<unsigned char>(in[j]) & 0xC0) != 0x80) {
+        good = false;
+        break;
+      }
+      cp = (cp << 6) | (static_cast<unsigned char>(in[j]) & 0x3F);
+    }
+    if (!good || cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+      out += kReplacement;
+      i = j;  // the bytes read so far form one broken sequence
+      continue;
+    }
+    if (cp >= 0x10000) {
+      cp -= 0x10000;
+      out += static_cast<char16_t>(0xD800 + (cp >> 10));
+      out += static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
+    } else {
+      out += static_cast<char16_t>(cp);
+    }
+    i = j;
+  }
+  return out;
+}
+
+std::string Utf16ToUtf8(std::u16string_view in) {
+  std::string out;
+  out.reserve(in.size());
+  for (std::size_t i = 0; i < in.size(); ++i) {
+    char32_t c = in[i];
+    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < in.size() && in[i + 1] >= 0xDC00 && in[i + 1] <= 0xDFFF) {
+      c = 0x10000 + ((c - 0xD800) << 10) + (in[i + 1] - 0xDC00);
+      ++i;
+    } else if (c >= 0xD800 && c <= 0xDFFF) {
+      c = kReplacement;
+    }
+    AppendUtf8(out, c);
+  }
+  return out;
+}
+
+char16_t ToUpper(char16_t c) {
+  if (c < 0x80) return (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - 0x20) : c;
+  // Latin-1 letters, except the division sign and the two without capitals.
+  if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<char16_t>(c - 0x20);
+  if (c == 0xFF) return 0x178;
+  // Latin Extended-A: pairs of capital (even) and small (odd).
+  if (c >= 0x100 && c <= 0x17F) {
+    if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) {
+      return (c % 2 == 0) ? static_cast<char16_t>(c - 1) : c;
+    }
+    if (c != 0x131 && c != 0x138 && c != 0x149 && c != 0x17F && (c % 2 == 1)) {
+      return static_cast<char16_t>(c - 1);
+    }
+    return c;
+  }
+  // Greek.
+  if (c >= 0x3B1 && c <= 0x3C9 && c != 0x3C2) return static_cast<char16_t>(c - 0x20);
+  if (c == 0x3C2) return 0x3A3;
+  // Cyrillic.
+  if (c >= 0x430 && c <= 0x44F) return static_cast<char16_t>(c - 0x20);
+  if (c >= 0x450 && c <= 0x45F) return static_cast<char16_t>(c - 0x50);
+  // Full-width Latin small letters.
+  if (c >= 0xFF41 && c <= 0xFF5A) return static_cast<char16_t>(c - 0x20);
+  return c;
+}
+
+std::u16string ToUpper(std::u16string_view text) {
+  std::u16string out(text);
+  for (auto& c : out) c = ToUpper(c);
+  return out;
+}
+
+int CompareNoCase(std::u16string_view a, std::u16string_view b) {
+  const std::size_t n = a.size() < b.size() ? a.size() : b.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    const char16_t x = ToUpper(a[i]);
+    const char16_t y = ToUpper(b[i]);
+    if (x != y) return x < y ? -1 : 1;
+  }
+  if (a.size() == b.size()) return 0;
+  return a.size() < b.size() ? -1 : 1;
+}
+
+bool EqualsNoCase(std::u16string_view a, std::u16string_view b) {
+  return a.size() == b.size() && CompareNoCase(a, b) == 0;
+}
+
+bool StartsWithNoCase(std::u16string_view text, std::u16string_view prefix) {
+  return text.size() >= prefix.size() && CompareNoCase(text.substr(0, prefix.size()), prefix) == 0;
+}
+
+}  // namespace tessera::platform
