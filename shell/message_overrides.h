@@ -1,0 +1,24 @@
+// The message file beside the program that replaces message texts.
+#pragma once
+
+#include <string>
+
+namespace tessera {
+
+inline constexpr std::uint32_t kStringMessageFileName = 37502;
+inline constexpr std::uint32_t kStringHelpFileName = 37503;
+
+// Chooses the message and help file names from the active resource module
+// (a name is taken only when such a file exists in the program's folder).
+void ChooseProgramFileNames();
+// "\STRRESOURCE.TXT" unless the resource module named another file.
+const std::u16string& MessageFileName();
+const std::u16string& HelpFileName();
+
+// Reads the message file from the program's folder and applies its lines.
+// A missing or unreadable file changes nothing.
+void LoadMessageOverrides();
+// Applies the lines of a message file's text (one override per line).
+void ApplyMessageOverrideLine(std::u16string_view line);
+
+}  // namespace tessera
