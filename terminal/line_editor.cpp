@@ -1,0 +1,244 @@
+#include "terminal/line_editor.h"
+
+#include "platform/terminal.h"
+#include "platform/text.h"
+#include "shell/function_keys.h"
+
+namespace tessera::terminal {
+
+namespace {
+
+// Length of the UTF-8 sequence a lead byte starts.
+std::size_t Utf8Length(unsigned char lead) {
+  if (lead < 0x80) return 1;
+  if ((lead & 0xE0) == 0xC0) return 2;
+  if ((lead & 0xF0) == 0xE0) return 3;
+  if ((lead & 0xF8) == 0xF0) return 4;
+  return 1;
+}
+
+Key FunctionKey(int number) {
+  Key key;
+  key.kind = Key::Function;
+  key.number = number;
+  return key;
+}
+
+Key Simple(Key::Kind kind) {
+  Key key;
+  key.kind = kind;
+  return key;
+}
+
+// Decodes ESC [ ... and ESC O ... sequences; none while incomplete.
+std::optional<Key> DecodeEscape(std::string& bytes) {
+  if (bytes.size() < 2) return std::nullopt;
+  const char kind = bytes[1];
+  if (kind == 'O') {
+    if (bytes.size() < 3) return std::nullopt;
+    const char c = bytes[2];
+    bytes.erase(0, 3);
+    switch (c) {
+      case 'P': return FunctionKey(1);
+      case 'Q': return FunctionKey(2);
+      case 'R': return FunctionKey(3);
+      case 'S': return FunctionKey(4);
+      case 'H': return Simple(Key::Home);
+      case 'F': return Simple(Key::End);
+      default: return Simple(Key::Other);
+    }
+  }
+  if (kind != '[') {
+    bytes.erase(0, 1);
+    return Simple(Key::Other);
+  }
+  std::size_t end = 2;
+  while (end < bytes.size() && !(bytes[end] >= 0x40 && bytes[end] <= 0x7E)) ++end;
+  if (end >= bytes.size()) return std::nullopt;
+  const std::string params = bytes.substr(2, end - 2);
+  const char final = bytes[end];
+  bytes.erase(0, end + 1);
+  switch (final) {
+    case 'A': return Simple(Key::Up);
+    case 'B': return Simple(Key::Down);
+    case 'C': return Simple(Key::Right);
+    case 'D': return Simple(Key::Left);
+    case 'H': return Simple(Key::Home);
+    case 'F': return Simple(Key::End);
+    case '~': {
+      const int code = std::atoi(params.c_str());
+      switch (code) {
+        case 1: case 7: return Simple(Key::Home);
+        case 4: case 8: return Simple(Key::End);
+        case 3: return Simple(Key::Delete);
+        case 11: return FunctionKey(1);
+        case 12: return FunctionKey(2);
+        case 13: return FunctionKey(3);
+        case 14: return FunctionKey(4);
+        case 15: return FunctionKey(5);
+        case 17: return FunctionKey(6);
+        case 18: return FunctionKey(7);
+        case 19: return FunctionKey(8);
+        case 20: return FunctionKey(9);
+        case 21: return FunctionKey(10);
+        default: return Simple(Key::Other);
+      }
+    }
+    default: return Simple(Key::Other);
+  }
+}
+
+bool IsWide(char16_t c) {
+  return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) || (c >= 0xAC00 && c <= 0xD7A3) ||
+         (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
+         (c >= 0xFFE0 && c <= 0xFFE6);
+}
+
+}  // namespace
+
+std::size_t DisplayWidth(std::u16string_view text) {
+  std::size_t width = 0;
+  for (char16_t c : text) {
+    if (c >= 0xDC00 && c <= 0xDFFF) continue;  // the second half of a pair
+    width += IsWide(c) ? 2 : 1;
+  }
+  return width;
+}
+
+std::optional<Key> DecodeKey(std::string& bytes) {
+  if (bytes.empty()) return std::nullopt;
+  const unsigned char b = static_cast<unsigned char>(bytes[0]);
+  if (b == 0x1B) return DecodeEscape(bytes);
+  if (b == '\r' || b == '\n') {
+    bytes.erase(0, 1);
+    return Simple(Key::Enter);
+  }
+  if (b == 0x7F || b == 0x08) {
+    bytes.erase(0, 1);
+    return Simple(Key::Backspace);
+  }
+  if (b == 0x04) {
+    bytes.erase(0, 1);
+    return Simple(Key::EndOfInput);
+  }
+  if (b == 0x03) {
+    bytes.erase(0, 1);
+    return Simple(Key::Interrupt);
+  }
+  if (b == 0x01) {
+    bytes.erase(0, 1);
+    return Simple(Key::Home);
+  }
+  if (b == 0x05) {
+    bytes.erase(0, 1);
+    return Simple(Key::End);
+  }
+  if (b < 0x20) {
+    bytes.erase(0, 1);
+    return Simple(Key::Other);
+  }
+  const std::size_t length = Utf8Length(b);
+  if (bytes.size() < length) return std::nullopt;
+  const std::u16string decoded = platform::Utf8ToUtf16(bytes.substr(0, length));
+  bytes.erase(0, length);
+  Key key;
+  key.kind = Key::Text;
+  key.character = decoded.empty() ? u'?' : decoded[0];
+  return key;
+}
+
+void EditBuffer::Insert(std::u16string_view text) {
+  text_.insert(cursor_, text);
+  cursor_ += text.size();
+}
+
+void EditBuffer::Backspace() {
+  if (cursor_ == 0) return;
+  text_.erase(--cursor_, 1);
+}
+
+void EditBuffer::Delete() {
+  if (cursor_ < text_.size()) text_.erase(cursor_, 1);
+}
+
+void EditBuffer::Replace(std::u16string_view text) {
+  text_ = std::u16string(text);
+  cursor_ = text_.size();
+}
+
+LineEditor::LineEditor(int inputFd, int outputFd, CommandHistory& history)
+    : inputFd_(inputFd), outputFd_(outputFd), history_(history) {}
+
+void LineEditor::Redraw(const std::u16string& prompt, const EditBuffer& buffer) {
+  std::string out = "\r" + platform::Utf16ToUtf8(prompt) + platform::Utf16ToUtf8(buffer.text()) + "\x1b[K";
+  const std::size_t back = DisplayWidth(std::u16string_view(buffer.text()).substr(buffer.cursor()));
+  if (back > 0) out += "\x1b[" + std::to_string(back) + "D";
+  platform::WriteAll(outputFd_, out);
+}
+
+std::optional<std::u16string> LineEditor::ReadLine(const std::u16string& prompt) {
+  platform::RawMode raw(inputFd_);
+  EditBuffer buffer;
+  long historyCursor = -1;
+  for (;;) {
+    std::optional<Key> key = DecodeKey(pending_);
+    if (!key) {
+      const std::optional<std::string> bytes = platform::ReadSome(inputFd_);
+      if (!bytes) return buffer.text().empty() ? std::nullopt : std::optional<std::u16string>(buffer.text());
+      if (bytes->empty() && platform::TakeInterrupt()) {
+        key = Simple(Key::Interrupt);
+      } else {
+        pending_ += *bytes;
+        continue;
+      }
+    }
+    switch (key->kind) {
+      case Key::Text: buffer.Insert(std::u16string(1, key->character)); break;
+      case Key::Enter:
+        platform::WriteAll(outputFd_, "\r\n");
+        return buffer.text();
+      case Key::Backspace: buffer.Backspace(); break;
+      case Key::Delete: buffer.Delete(); break;
+      case Key::Left: buffer.Left(); break;
+      case Key::Right: buffer.Right(); break;
+      case Key::Home: buffer.Home(); break;
+      case Key::End: buffer.End(); break;
+      case Key::Up:
+      case Key::Down: {
+        const long next = historyCursor + (key->kind == Key::Up ? 1 : -1);
+        if (next >= 0 && static_cast<std::size_t>(next) < history_.size()) {
+          historyCursor = next;
+          buffer.Replace(history_.at(static_cast<std::size_t>(next)));
+        } else {
+          platform::WriteAll(outputFd_, "\a");
+        }
+        break;
+      }
+      case Key::Function: {
+        const std::u16string_view command = kDefaultFunctionKeyCommands[static_cast<std::size_t>(key->number - 1)];
+        const std::size_t enter = command.find(u"\\n");
+        buffer.Insert(command.substr(0, enter));
+        if (enter != std::u16string_view::npos) {
+          Redraw(prompt, buffer);
+          platform::WriteAll(outputFd_, "\r\n");
+          return buffer.text();
+        }
+        break;
+      }
+      case Key::Interrupt:
+        platform::WriteAll(outputFd_, "^C\r\n");
+        return std::u16string();
+      case Key::EndOfInput:
+        if (buffer.text().empty()) {
+          platform::WriteAll(outputFd_, "\r\n");
+          return std::nullopt;
+        }
+        buffer.Delete();
+        break;
+      case Key::Other: break;
+    }
+    Redraw(prompt, buffer);
+  }
+}
+
+}  // namespace tessera::terminal

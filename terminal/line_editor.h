@@ -1,0 +1,62 @@
+// Line editing on a terminal: cursor keys, the command history and the
+// function keys.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "shell/history.h"
+
+namespace tessera::terminal {
+
+// A key the editor understands, decoded from the terminal's bytes.
+struct Key {
+  enum Kind { Text, Enter, Backspace, Delete, Left, Right, Home, End, Up, Down, Function, Interrupt, EndOfInput, Other };
+  Kind kind = Other;
+  char16_t character = 0;  // with Text
+  int number = 0;          // with Function: 1..10
+};
+
+// Takes one key from the front of bytes; none while a sequence is still
+// incomplete (more bytes are needed).
+std::optional<Key> DecodeKey(std::string& bytes);
+
+// The text being edited and its cursor.
+class EditBuffer {
+ public:
+  void Insert(std::u16string_view text);
+  void Backspace();
+  void Delete();
+  void Left() { if (cursor_ > 0) --cursor_; }
+  void Right() { if (cursor_ < text_.size()) ++cursor_; }
+  void Home() { cursor_ = 0; }
+  void End() { cursor_ = text_.size(); }
+  void Replace(std::u16string_view text);
+  const std::u16string& text() const { return text_; }
+  std::size_t cursor() const { return cursor_; }
+
+ private:
+  std::u16string text_;
+  std::size_t cursor_ = 0;
+};
+
+class LineEditor {
+ public:
+  LineEditor(int inputFd, int outputFd, CommandHistory& history);
+  // Reads one line after the prompt already on the screen; none at the end
+  // of input (Ctrl+D on an empty line).
+  std::optional<std::u16string> ReadLine(const std::u16string& prompt);
+
+ private:
+  void Redraw(const std::u16string& prompt, const EditBuffer& buffer);
+
+  int inputFd_;
+  int outputFd_;
+  CommandHistory& history_;
+  std::string pending_;
+};
+
+// Terminal columns a text takes (wide East Asian characters take two).
+std::size_t DisplayWidth(std::u16string_view text);
+
+}  // namespace tessera::terminal
