@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include "terminal/line_editor.h"
+#include "terminal/terminal_console.h"
+#include "terminal/terminal_host.h"
+#include "terminal/terminal_options.h"
+
+namespace tessera::terminal {
+namespace {
+
+ParsedOptions Parse(std::vector<std::string> words) {
+  std::vector<char*> argv;
+  static std::string program = "Tessera.exe";
+  argv.push_back(program.data());
+  for (auto& w : words) argv.push_back(w.data());
+  return ParseTerminalOptions(static_cast<int>(argv.size()), argv.data());
+}
+
+TEST(TerminalOptions, AllForms) {
+  const ParsedOptions parsed = Parse({"--tty", "--root", "/tmp/r", "--columns=40", "--no", "-c", "ECHO %PATH%"});
+  ASSERT_TRUE(parsed.error.empty()) << parsed.error;
+  EXPECT_EQ(parsed.options.root, "/tmp/r");
+  EXPECT_EQ(parsed.options.columns, 40);
+  EXPECT_EQ(parsed.options.answer, false);
+  EXPECT_EQ(parsed.options.command, "ECHO %PATH%");
+  EXPECT_EQ(Parse({"--root=/x", "--yes"}).options.answer, true);
+  EXPECT_EQ(Parse({}).options.columns, 32);
+}
+
+TEST(TerminalOptions, BadCommandLines) {
+  EXPECT_FALSE(Parse({"--columns", "abc"}).error.empty());
+  EXPECT_FALSE(Parse({"--columns", "5"}).error.empty());
+  EXPECT_FALSE(Parse({"--columns", "40x"}).error.empty());
+  EXPECT_FALSE(Parse({"--columns"}).error.empty());
+  EXPECT_FALSE(Parse({"--root"}).error.empty());
+  EXPECT_FALSE(Parse({"-c"}).error.empty());
+  EXPECT_FALSE(Parse({"--frobnicate"}).error.empty());
+}
+
+TEST(TerminalConsole, CrLfBecomesLfAcrossPieces) {
+  bool pending = false;
+  EXPECT_EQ(ConsoleTextToTerminal(u"a\r\nb\r", pending), "a\nb");
+  EXPECT_TRUE(pending);
+  EXPECT_EQ(ConsoleTextToTerminal(u"\nc", pending), "\nc");
+  EXPECT_EQ(ConsoleTextToTerminal(u"\rx", pending), "\rx");
+  EXPECT_EQ(ConsoleTextToTerminal(u"日本", pending), "日本");
+}
+
+TEST(LineEditor, DecodesKeys) {
+  std::string bytes = "a\x1b[A\x1b[B\x1b[C\x1b[D\x1bOP\x1b[21~\x7f\r\xe6\x97\xa5\x1b[3~\x04";
+  std::vector<Key::Kind> kinds;
+  std::vector<int> functions;
+  while (auto key = DecodeKey(bytes)) {
+    kinds.push_back(key->kind);
+    if (key->kind == Key::Function) functions.push_back(key->number);
+  }
+  EXPECT_TRUE(bytes.empty());
+  EXPECT_EQ(kinds, (std::vector<Key::Kind>{Key::Text, Key::Up, Key::Down, Key::Right, Key::Left, Key::Function,
+                                          Key::Function, Key::Backspace, Key::Enter, Key::Text, Key::Delete,
+                                          Key::EndOfInput}));
+  EXPECT_EQ(functions, (std::vector<int>{1, 10}));
+}
+
+TEST(LineEditor, IncompleteSequencesWait) {
+  std::string bytes = "\x1b[";
+  EXPECT_FALSE(DecodeKey(bytes));
+  EXPECT_EQ(bytes, "\x1b[");
+  bytes += "1";
+  EXPECT_FALSE(DecodeKey(bytes));
+  bytes += "5~";
+  auto key = DecodeKey(bytes);
+  ASSERT_TRUE(key);
+  EXPECT_EQ(key->number, 5);
+  std::string partial = "\xe6\x97";
+  EXPECT_FALSE(DecodeKey(partial));
+}
+
+TEST(LineEditor, EditBuffer) {
+  EditBuffer buffer;
+  buffer.Insert(u"helo");
+  buffer.Left();
+  buffer.Insert(u"l");
+  EXPECT_EQ(buffer.text(), u"hello");
+  buffer.Home();
+  buffer.Delete();
+  buffer.Backspace();  // nothing before the cursor
+  EXPECT_EQ(buffer.text(), u"ello");
+  buffer.End();
+  buffer.Backspace();
+  EXPECT_EQ(buffer.text(), u"ell");
+  buffer.Replace(u"DIR ");
+  EXPECT_EQ(buffer.cursor(), 4u);
+  EXPECT_EQ(DisplayWidth(u"aあｱ"), 4u);
+}
+
+TEST(TerminalHost, PresetAnswersFitTheButtons) {
+  EXPECT_EQ(PresetAnswer(MessageBoxButtons::Ok, false), MessageBoxAnswer::Ok);
+  EXPECT_EQ(PresetAnswer(MessageBoxButtons::YesNo, true), MessageBoxAnswer::Yes);
+  EXPECT_EQ(PresetAnswer(MessageBoxButtons::YesNo, false), MessageBoxAnswer::No);
+  EXPECT_EQ(PresetAnswer(MessageBoxButtons::OkCancel, false), MessageBoxAnswer::Cancel);
+}
+
+}  // namespace
+}  // namespace tessera::terminal
