@@ -32,8 +32,12 @@ SystemTime GetDeviceLocalTime();
 // the settings store keeps it across runs).
 std::int64_t DeviceClockOffset();
 void SetDeviceClockOffset(std::int64_t seconds);
+// Moves the device clock (never the host's) so that its local time is now
+// `time`; InvalidParameter for an impossible date or time of day.
+Status SetDeviceLocalTime(const SystemTime& time);
 
-// True for a real calendar date and time of day (31 June is not).
+// True for a real calendar date (years 1601..30827) and time of day
+// (31 June is not); the day of the week is not checked.
 bool IsValidSystemTime(const SystemTime& time);
 
 }  // namespace tessera::platform

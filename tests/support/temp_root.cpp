@@ -22,11 +22,7 @@ TempRoot::TempRoot() {
   fs::create_directories(root_);
   fs::create_directories(program_ + "/bin");
   WriteHostFile(program_ + "/Tessera.exe", "#!/bin/sh\n");
-  platform::DeviceOptions options;
-  options.root = root_;
-  options.programHostDir = program_;
-  options.programFileName = "Tessera.exe";
-  if (!platform::SetupDevice(options).ok()) throw std::runtime_error("SetupDevice failed");
+  if (!platform::SetupDevice(Options()).ok()) throw std::runtime_error("SetupDevice failed");
 }
 
 TempRoot::~TempRoot() {
@@ -37,6 +33,14 @@ TempRoot::~TempRoot() {
     if (!it->is_symlink()) fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
   }
   fs::remove_all(base_, ignored);
+}
+
+platform::DeviceOptions TempRoot::Options() const {
+  platform::DeviceOptions options;
+  options.root = root_;
+  options.programHostDir = program_;
+  options.programFileName = "Tessera.exe";
+  return options;
 }
 
 std::string TempRoot::Host(const std::string& devicePathUtf8) const {

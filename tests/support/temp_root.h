@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "platform/device.h"
+
 namespace tessera::testing {
 
 // Creates a fresh host directory under $TMPDIR (or /tmp), sets it up as the
@@ -18,6 +20,8 @@ class TempRoot {
   const std::string& host() const { return root_; }
   // Host directory that stands for the program's install tree.
   const std::string& programHost() const { return program_; }
+  // The options this root was set up with, for setting it up again.
+  platform::DeviceOptions Options() const;
   // Host path of a device path (plain concatenation; no case folding).
   std::string Host(const std::string& devicePathUtf8) const;
   // Writes bytes to a host file (creating parents).

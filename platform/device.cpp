@@ -1,0 +1,360 @@
+#include "platform/device.h"
+
+#include <dirent.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+
+#include "platform/host_fs.h"
+#include "platform/text.h"
+
+namespace tessera::platform {
+
+namespace {
+
+using detail::JoinHost;
+
+struct DeviceState {
+  std::string root;      // absolute, lexically normalised, as chosen
+  std::string rootReal;  // the same with every link resolved
+  bool isDefault = false;
+  std::u16string modulePath;
+};
+
+DeviceState& State() {
+  static DeviceState state;
+  return state;
+}
+
+bool IsSeparator(char16_t c) { return c == u'\\' || c == u'/'; }
+
+std::optional<std::string> Env(const char* name) {
+  const char* value = std::getenv(name);
+  if (value == nullptr || *value == '\0') return std::nullopt;
+  return std::string(value);
+}
+
+std::string CurrentDirectory() {
+  char buffer[PATH_MAX];
+  return getcwd(buffer, sizeof buffer) ? std::string(buffer) : std::string("/");
+}
+
+// Collapses "//", "." and ".." of an absolute host path without touching
+// the file system; ".." at the top stays at "/".
+std::string NormalizeHost(std::string_view path) {
+  std::vector<std::string_view> parts;
+  std::size_t i = 0;
+  while (i < path.size()) {
+    while (i < path.size() && path[i] == '/') ++i;
+    std::size_t j = i;
+    while (j < path.size() && path[j] != '/') ++j;
+    const std::string_view part = path.substr(i, j - i);
+    if (part == "..") {
+      if (!parts.empty()) parts.pop_back();
+    } else if (!part.empty() && part != ".") {
+      parts.push_back(part);
+    }
+    i = j;
+  }
+  std::string out;
+  for (const auto part : parts) {
+    out += '/';
+    out += part;
+  }
+  return out.empty() ? "/" : out;
+}
+
+std::string AbsoluteHost(const std::string& path) {
+  if (!path.empty() && path[0] == '/') return NormalizeHost(path);
+  return NormalizeHost(CurrentDirectory() + "/" + path);
+}
+
+std::string RealOrSame(const std::string& path) {
+  char buffer[PATH_MAX];
+  return realpath(path.c_str(), buffer) ? std::string(buffer) : path;
+}
+
+std::optional<std::string> HomeDirectory() {
+  if (auto home = Env("HOME")) return home;
+  struct passwd pw;
+  struct passwd* found = nullptr;
+  char buffer[4096];
+  if (getpwuid_r(getuid(), &pw, buffer, sizeof buffer, &found) == 0 && found && found->pw_dir) {
+    return std::string(found->pw_dir);
+  }
+  return std::nullopt;
+}
+
+// The name under which `name` exists in host directory `dir`: the exact
+// spelling when present, else the first entry (in byte order) equal to it
+// without regard to case.
+std::optional<std::string> FindEntry(const std::string& dir, std::u16string_view name,
+                                     const std::string& exact) {
+  struct stat st;
+  if (lstat(JoinHost(dir, exact).c_str(), &st) == 0) return exact;
+  DIR* d = opendir(dir.c_str());
+  if (d == nullptr) return std::nullopt;
+  std::optional<std::string> best;
+  while (const dirent* entry = readdir(d)) {
+    const std::string_view candidate(entry->d_name);
+    if (candidate == "." || candidate == "..") continue;
+    if (!EqualsNoCase(Utf8ToUtf16(candidate), name)) continue;
+    if (!best || candidate < *best) best = std::string(candidate);
+  }
+  closedir(d);
+  return best;
+}
+
+// mkdir -p; missing directories get `mode`.
+Status MakeDirectories(const std::string& path, mode_t mode) {
+  std::size_t pos = 1;
+  while (true) {
+    pos = path.find('/', pos);
+    const std::string prefix = path.substr(0, pos);
+    if (mkdir(prefix.c_str(), mode) != 0 && errno != EEXIST) return ErrorFromErrno(errno);
+    if (pos == std::string::npos) break;
+    ++pos;
+  }
+  struct stat st;
+  if (stat(path.c_str(), &st) != 0) return ErrorFromErrno(errno);
+  if (!S_ISDIR(st.st_mode)) return ErrorCode::NotADirectory;
+  return Status::Ok();
+}
+
+Status ChooseRoot(const DeviceOptions& options, DeviceState& state) {
+  std::string root;
+  state.isDefault = false;
+  if (options.root) {
+    if (options.root->empty()) return ErrorCode::InvalidParameter;
+    root = *options.root;
+  } else if (auto env = Env("TESSERA_ROOT")) {
+    root = *env;
+  } else {
+    state.isDefault = true;
+    auto data = Env("XDG_DATA_HOME");
+    if (!data || (*data)[0] != '/') {  // relative values are to be ignored
+      const auto home = HomeDirectory();
+      if (!home) return ErrorCode::PathNotFound;
+      data = *home + "/.local/share";
+    }
+    root = *data + "/tessera/device";
+  }
+  state.root = AbsoluteHost(root);
+  // A root of our own making holds private data; a named one is the caller's.
+  if (Status made = MakeDirectories(state.root, state.isDefault ? 0700 : 0777); !made) return made;
+  state.rootReal = RealOrSame(state.root);
+  return Status::Ok();
+}
+
+Status EnsureDeviceDirectory(std::u16string_view devicePath) {
+  auto host = HostPath(devicePath);
+  if (!host) return host.status();
+  struct stat st;
+  if (stat(host->c_str(), &st) == 0) {
+    return S_ISDIR(st.st_mode) ? Status::Ok() : Status(ErrorCode::NotADirectory);
+  }
+  if (mkdir(host->c_str(), 0777) != 0 && errno != EEXIST) return ErrorFromErrno(errno);
+  return Status::Ok();
+}
+
+std::optional<std::string> ReadLink(const std::string& path) {
+  char buffer[PATH_MAX];
+  const ssize_t n = readlink(path.c_str(), buffer, sizeof buffer);
+  if (n < 0 || static_cast<std::size_t>(n) >= sizeof buffer) return std::nullopt;
+  return std::string(buffer, static_cast<std::size_t>(n));
+}
+
+// Points folder/entry at source. A link that points elsewhere is replaced;
+// a real file or directory (the user's own) is left alone.
+Status LinkEntry(const std::string& source, const std::string& folder, const std::string& entry) {
+  const auto existing = FindEntry(folder, Utf8ToUtf16(entry), entry);
+  const std::string target = JoinHost(folder, entry);
+  if (!existing) {
+    if (symlink(source.c_str(), target.c_str()) != 0) return ErrorFromErrno(errno);
+    return Status::Ok();
+  }
+  const std::string current = JoinHost(folder, *existing);
+  struct stat st;
+  if (lstat(current.c_str(), &st) != 0) return ErrorFromErrno(errno);
+  if (!S_ISLNK(st.st_mode)) return Status::Ok();
+  if (ReadLink(current) == source) return Status::Ok();
+  // Build the new link beside the stale one and rename it over, so that the
+  // entry never goes missing.
+  const std::string fresh = JoinHost(folder, ".tessera-link-" + std::to_string(getpid()));
+  unlink(fresh.c_str());
+  if (symlink(source.c_str(), fresh.c_str()) != 0) return ErrorFromErrno(errno);
+  if (*existing != entry && unlink(current.c_str()) != 0) {
+    const int err = errno;
+    unlink(fresh.c_str());
+    return ErrorFromErrno(err);
+  }
+  if (rename(fresh.c_str(), target.c_str()) != 0) {
+    const int err = errno;
+    unlink(fresh.c_str());
+    return ErrorFromErrno(err);
+  }
+  return Status::Ok();
+}
+
+bool IsPlainName(const std::string& name) {
+  return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos;
+}
+
+Status LinkShippedEntries(const std::string& programDir, const std::string& folder,
+                          const std::vector<std::string>& entries) {
+  Status first;
+  for (const auto& entry : entries) {
+    if (!IsPlainName(entry)) continue;
+    const std::string source = JoinHost(programDir, entry);
+    struct stat st;
+    if (stat(source.c_str(), &st) != 0) continue;  // not part of this build
+    Status linked = LinkEntry(source, folder, entry);
+    if (!linked && first.ok()) first = linked;
+  }
+  return first;
+}
+
+std::u16string JoinDevice(const std::u16string& dir, std::u16string_view name) {
+  std::u16string out = dir;
+  if (out.empty() || out.back() != u'\\') out += u'\\';
+  out += name;
+  return out;
+}
+
+// Device path below `root` for a normalised absolute host path, if it lies there.
+std::optional<std::u16string> RelativeToRoot(const std::string& path, const std::string& root) {
+  std::string_view rest;
+  if (root == "/") {
+    rest = std::string_view(path).substr(1);
+  } else if (path == root) {
+    rest = {};
+  } else if (path.size() > root.size() && path.compare(0, root.size(), root) == 0 &&
+             path[root.size()] == '/') {
+    rest = std::string_view(path).substr(root.size() + 1);
+  } else {
+    return std::nullopt;
+  }
+  std::u16string device = u"\\" + Utf8ToUtf16(rest);
+  for (auto& c : device) {
+    if (c == u'/') c = u'\\';
+  }
+  return device;
+}
+
+}  // namespace
+
+Status SetupDevice(const DeviceOptions& options) {
+  DeviceState& state = State();
+  state = DeviceState();
+  if (Status chosen = ChooseRoot(options, state); !chosen) {
+    state = DeviceState();
+    return chosen;
+  }
+  for (const auto* dir : {u"\\Windows", u"\\Temp", u"\\My Documents", u"\\Program Files",
+                          u"\\Program Files\\Tessera"}) {
+    if (Status made = EnsureDeviceDirectory(dir); !made) return made;
+  }
+  if (state.isDefault) {
+    const auto home = HomeDirectory();
+    auto card = HostPath(u"\\Storage Card");
+    struct stat st;
+    if (home && card && lstat(card->c_str(), &st) != 0 && errno == ENOENT) {
+      if (symlink(home->c_str(), card->c_str()) != 0) return ErrorFromErrno(errno);
+    }
+  }
+
+  const std::string executable = RealOrSame("/proc/self/exe");
+  const std::string programDir = RealOrSame(
+      options.programHostDir ? AbsoluteHost(*options.programHostDir) : detail::HostDirName(executable));
+  const std::string programName = options.programFileName
+                                      ? *options.programFileName
+                                      : std::string(detail::HostBaseName(executable));
+  const std::u16string programNameWide = Utf8ToUtf16(programName);
+
+  Status linked;
+  const std::u16string ownDir = DevicePathOf(programDir);
+  if (!ownDir.empty()) {
+    // Started from inside the device: the program's folder is where it lies.
+    if (!programName.empty()) state.modulePath = JoinDevice(ownDir, programNameWide);
+  } else {
+    auto folder = HostPath(u"\\Program Files\\Tessera");
+    if (!folder) return folder.status();
+    linked = LinkShippedEntries(programDir, *folder, options.shippedEntries);
+    const std::u16string folderDevice = DevicePathOf(*folder);
+    if (!programName.empty()) state.modulePath = JoinDevice(folderDevice, programNameWide);
+  }
+  return linked;
+}
+
+const std::string& DeviceRootHostPath() { return State().root; }
+
+bool DeviceRootIsDefault() { return State().isDefault; }
+
+const std::u16string& ModulePath() { return State().modulePath; }
+
+std::u16string ProgramDirectory() {
+  const std::u16string& module = ModulePath();
+  const auto slash = module.rfind(u'\\');
+  return slash == std::u16string::npos ? std::u16string() : module.substr(0, slash + 1);
+}
+
+std::u16string TempDirectory() { return u"\\Temp"; }
+
+Result<std::string> HostPath(std::u16string_view path) {
+  if (path.empty()) return ErrorCode::PathNotFound;
+  if (path.size() > kMaxDevicePath) return ErrorCode::FilenameTooLong;
+  // A NUL would silently cut the name short on the host.
+  if (path.find(u'\0') != std::u16string_view::npos) return ErrorCode::InvalidName;
+  if (!IsSeparator(path.front())) return Utf16ToUtf8(path);
+  const DeviceState& state = State();
+  if (state.root.empty()) return ErrorCode::PathNotFound;  // no device set up yet
+
+  std::vector<std::u16string_view> parts;
+  std::size_t i = 0;
+  while (i < path.size()) {
+    while (i < path.size() && IsSeparator(path[i])) ++i;
+    std::size_t j = i;
+    while (j < path.size() && !IsSeparator(path[j])) ++j;
+    const std::u16string_view part = path.substr(i, j - i);
+    if (part == u"..") {
+      if (!parts.empty()) parts.pop_back();
+    } else if (!part.empty() && part != u".") {
+      parts.push_back(part);
+    }
+    i = j;
+  }
+
+  std::string host = state.root;
+  bool lookUp = true;  // false once a component is missing: nothing lies below it
+  for (const auto part : parts) {
+    std::string name = Utf16ToUtf8(part);
+    if (lookUp) {
+      if (auto found = FindEntry(host, part, name)) {
+        name = std::move(*found);
+      } else {
+        lookUp = false;
+      }
+    }
+    host = JoinHost(host, name);
+  }
+  return host;
+}
+
+std::u16string DevicePathOf(const std::string& hostPath) {
+  const DeviceState& state = State();
+  if (hostPath.empty() || state.root.empty()) return {};
+  if (auto device = RelativeToRoot(AbsoluteHost(hostPath), state.root)) return *device;
+  char buffer[PATH_MAX];
+  if (realpath(hostPath.c_str(), buffer)) {
+    if (auto device = RelativeToRoot(buffer, state.rootReal)) return *device;
+  }
+  return {};
+}
+
+}  // namespace tessera::platform

@@ -1,0 +1,30 @@
+// Host-side helpers shared by the device, file and find sources of the
+// platform layer (not for use above it).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/files.h"
+#include "platform/result.h"
+
+namespace tessera::platform::detail {
+
+// dir + '/' + name, without doubling the '/' after the host root "/".
+std::string JoinHost(std::string_view dir, std::string_view name);
+// The part of a host path after its last '/' (the whole path without one).
+std::string_view HostBaseName(std::string_view hostPath);
+// The part before the last '/' ("/" for "/x", "." for a bare name).
+std::string HostDirName(std::string_view hostPath);
+
+// Tells a missing last component (FileNotFound) from a missing or
+// non-directory parent (PathNotFound), for a host path that gave ENOENT.
+ErrorCode MissingEntryError(const std::string& hostPath);
+// The error for a failed call on hostPath with the given errno.
+ErrorCode HostError(const std::string& hostPath, int err);
+
+// Attributes, size and times of a host entry (links followed; a dangling
+// link is described by the link itself so that it can still be deleted).
+Result<FileInfo> HostFileInfo(const std::string& hostPath);
+
+}  // namespace tessera::platform::detail

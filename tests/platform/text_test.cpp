@@ -1,0 +1,47 @@
+#include "platform/text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace tessera::platform {
+namespace {
+
+TEST(TextUtf8, RoundTripsAllPlanes) {
+  const std::u16string text = u"a\u00e9\u65e5\U0001F600z";
+  const std::string utf8 = Utf16ToUtf8(text);
+  EXPECT_EQ(utf8, "a\xc3\xa9\xe6\x97\xa5\xf0\x9f\x98\x80z");
+  EXPECT_EQ(Utf8ToUtf16(utf8), text);
+}
+
+TEST(TextUtf8, MalformedInputBecomesReplacementAndGoesOn) {
+  EXPECT_EQ(Utf8ToUtf16("a\xff" "b"), u"a\ufffdb");
+  EXPECT_EQ(Utf8ToUtf16("\xe6\x97"), u"\ufffd");           // cut off at the end
+  EXPECT_EQ(Utf8ToUtf16("\xe6" "A"), u"\ufffdA");          // the next character survives
+  EXPECT_EQ(Utf8ToUtf16("\xc0\xaf"), u"\ufffd");           // over-long '/'
+  EXPECT_EQ(Utf8ToUtf16("\xed\xa0\x80"), u"\ufffd");       // an encoded surrogate
+  EXPECT_EQ(Utf8ToUtf16("\xf4\x90\x80\x80"), u"\ufffd");   // past U+10FFFF
+}
+
+TEST(TextUtf8, UnpairedSurrogatesBecomeReplacement) {
+  EXPECT_EQ(Utf16ToUtf8(std::u16string(1, u'\xd800')), "\xef\xbf\xbd");
+  EXPECT_EQ(Utf16ToUtf8(std::u16string{u'\xdc00', u'a'}), "\xef\xbf\xbd" "a");
+  EXPECT_EQ(Utf16ToUtf8(std::u16string{u'\xd83d', u'\xd83d', u'\xde00'}),
+            "\xef\xbf\xbd\xf0\x9f\x98\x80");
+}
+
+TEST(TextCase, FoldsTheScriptsDeviceNamesUse) {
+  EXPECT_EQ(ToUpper(u"abc\u00e9\u00ff\u0101\u013a\u03c2\u03b1\u0430\u0451\uff41"),
+            u"ABC\u00c9\u0178\u0100\u0139\u03a3\u0391\u0410\u0401\uff21");
+  EXPECT_EQ(ToUpper(u'\u00f7'), u'\u00f7');  // the division sign has no capital
+  EXPECT_EQ(ToUpper(u'\u65e5'), u'\u65e5');
+  EXPECT_TRUE(EqualsNoCase(u"Program Files", u"PROGRAM files"));
+  EXPECT_FALSE(EqualsNoCase(u"abc", u"abcd"));
+  EXPECT_LT(CompareNoCase(u"a.txt", u"B.txt"), 0);
+  EXPECT_GT(CompareNoCase(u"abc", u"AB"), 0);
+  EXPECT_TRUE(StartsWithNoCase(u"\\Windows\\x", u"\\WINDOWS"));
+  EXPECT_FALSE(StartsWithNoCase(u"\\Win", u"\\WINDOWS"));
+}
+
+}  // namespace
+}  // namespace tessera::platform
