@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "shell/output.h"
 #include "support/shell_fixture.h"
 

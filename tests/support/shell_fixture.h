@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "shell/execute.h"
+#include "shell/host.h"
 #include "shell/memory_console.h"
 #include "shell/shell_context.h"
 #include "support/temp_root.h"
