@@ -18,16 +18,26 @@ constexpr int kCodePageUtf16Le = 1200;
 
 const char* IconvName(int codePage) {
   switch (codePage) {
-    case 932: return "CP932";
-    case 936: return "CP936";
-    case 1252: return "CP1252";
-    case 1201: return "UTF-16BE";
-    case 20127: return "ASCII";
-    case 20932: return "EUC-JP";
-    case 28591: return "ISO-8859-1";
-    case 50220: return "ISO-2022-JP";
-    case 65001: return "UTF-8";
-    default: return nullptr;
+    case 932:
+      return "CP932";
+    case 936:
+      return "CP936";
+    case 1252:
+      return "CP1252";
+    case 1201:
+      return "UTF-16BE";
+    case 20127:
+      return "ASCII";
+    case 20932:
+      return "EUC-JP";
+    case 28591:
+      return "ISO-8859-1";
+    case 50220:
+      return "ISO-2022-JP";
+    case 65001:
+      return "UTF-8";
+    default:
+      return nullptr;
   }
 }
 
@@ -74,8 +84,8 @@ int Convert(iconv_t cd, const char*& in, std::size_t& inLeft, std::string& out) 
     char* dst = out.data() + used;
     std::size_t dstLeft = room;
     char* src = const_cast<char*>(in);  // iconv's historic signature
-    const std::size_t rc = in ? iconv(cd, &src, &inLeft, &dst, &dstLeft)
-                              : iconv(cd, nullptr, nullptr, &dst, &dstLeft);
+    const std::size_t rc =
+        in ? iconv(cd, &src, &inLeft, &dst, &dstLeft) : iconv(cd, nullptr, nullptr, &dst, &dstLeft);
     if (in) in = src;
     out.resize(out.size() - dstLeft);
     if (rc != static_cast<std::size_t>(-1)) return 0;
@@ -135,7 +145,7 @@ Result<std::u16string> MultiByteToWide(std::string_view bytes, int codePage) {
   while (inLeft > 0) {
     const int err = Convert(cd, in, inLeft, wide);
     if (err == 0) break;
-    wide += "\xFB\x30";  // U+30FB, little-endian
+    wide += "\xFB\x30";        // U+30FB, little-endian
     if (err == EINVAL) break;  // a sequence cut off by the end of the input
     // One byte at a time, so that a following good character is kept.
     ++in;

@@ -270,8 +270,9 @@ Status SetupDevice(const DeviceOptions& options) {
   }
 
   const std::string executable = RealOrSame("/proc/self/exe");
-  const std::string programDir = RealOrSame(
-      options.programHostDir ? AbsoluteHost(*options.programHostDir) : detail::HostDirName(executable));
+  const std::string programDir =
+      RealOrSame(options.programHostDir ? AbsoluteHost(*options.programHostDir)
+                                        : detail::HostDirName(executable));
   const std::string programName = options.programFileName
                                       ? *options.programFileName
                                       : std::string(detail::HostBaseName(executable));

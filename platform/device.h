@@ -54,8 +54,9 @@ std::u16string TempDirectory();
 // else without regard to case among the entries of the host directory;
 // components that match nothing keep the spelling given. Any other path is
 // a host path relative to the process's working directory and is returned
-// unchanged. Fails with FilenameTooLong past kMaxDevicePath units and
-// PathNotFound for the empty text.
+// unchanged. Fails with FilenameTooLong past kMaxDevicePath units,
+// PathNotFound for the empty text (and for a device path before
+// SetupDevice), InvalidName for a text holding a NUL.
 Result<std::string> HostPath(std::u16string_view path);
 
 // Maps a host path under the device root back to a device path; empty when

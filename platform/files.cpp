@@ -2,7 +2,6 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/statvfs.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
@@ -18,14 +17,9 @@ namespace tessera::platform {
 namespace {
 
 using detail::HostError;
-
-constexpr const char* kAttribXattr = "user.tessera.attrib";
-constexpr std::uint32_t kStoredBits = kAttrHidden | kAttrSystem | kAttrArchive;
-
-bool OnReadOnlyMount(const std::string& hostPath) {
-  struct statvfs vfs;
-  return statvfs(hostPath.c_str(), &vfs) == 0 && (vfs.f_flag & ST_RDONLY) != 0;
-}
+using detail::kAttribXattr;
+using detail::kStoredBits;
+using detail::OnReadOnlyMount;
 
 // The host file behind a device entry that is about to be changed: read-only
 // entries refuse, whoever the process runs as.
@@ -47,12 +41,18 @@ Status WriteStoredBits(const std::string& hostPath, std::uint32_t bits) {
 
 int OpenFlags(OpenMode mode) {
   switch (mode) {
-    case OpenMode::Read: return O_RDONLY;
-    case OpenMode::ReadWrite: return O_RDWR;
-    case OpenMode::CreateAlways: return O_WRONLY | O_CREAT | O_TRUNC;
-    case OpenMode::OpenOrCreate: return O_WRONLY | O_CREAT;
-    case OpenMode::Append: return O_WRONLY | O_CREAT | O_APPEND;
-    case OpenMode::CreateNew: return O_WRONLY | O_CREAT | O_EXCL;
+    case OpenMode::Read:
+      return O_RDONLY;
+    case OpenMode::ReadWrite:
+      return O_RDWR;
+    case OpenMode::CreateAlways:
+      return O_WRONLY | O_CREAT | O_TRUNC;
+    case OpenMode::OpenOrCreate:
+      return O_WRONLY | O_CREAT;
+    case OpenMode::Append:
+      return O_WRONLY | O_CREAT | O_APPEND;
+    case OpenMode::CreateNew:
+      return O_WRONLY | O_CREAT | O_EXCL;
   }
   return O_RDONLY;
 }

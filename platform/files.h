@@ -56,7 +56,9 @@ enum class OpenMode {
   CreateNew,      // fail with FileExists when present
 };
 
-// An open file of the device; closed when destroyed.
+// An open file of the device (descriptor close-on-exec); closed when
+// destroyed. Opening a read-only file for writing is AccessDenied, even
+// where the host would allow it; a directory is IsADirectory.
 class File {
  public:
   File() = default;
@@ -84,9 +86,11 @@ class File {
 // Creates one directory. AlreadyExists when the name exists; PathNotFound
 // when the parent is missing.
 Status CreateDirectory(std::u16string_view path);
-// Deletes a file (or a symbolic link, never its target).
+// Deletes a file (or a symbolic link, never its target). AccessDenied for
+// a read-only file, IsADirectory for a directory.
 Status DeleteFile(std::u16string_view path);
-// Removes an empty directory. DirNotEmpty when it holds entries.
+// Removes an empty directory. DirNotEmpty when it holds entries,
+// NotADirectory for a file, AccessDenied when it is read-only.
 Status RemoveDirectory(std::u16string_view path);
 
 }  // namespace tessera::platform

@@ -22,8 +22,10 @@ bool MatchWildcard(std::u16string_view pattern, std::u16string_view name);
 
 // All entries of the pattern's directory whose names match its last
 // component, sorted by case-insensitive name (ties by code unit), never
-// "." or "..". FileNotFound when nothing matches, PathNotFound when the
-// directory does not exist.
+// "." or "..". FileNotFound when nothing matches (also for a pattern ending
+// in a separator), PathNotFound when the directory does not exist,
+// InvalidName for a wildcard before the last component. A pattern without
+// wildcards finds that one entry, named as it is spelled on the host.
 Result<std::vector<FindData>> FindFiles(std::u16string_view pattern);
 
 // First/next walk over the result of FindFiles.

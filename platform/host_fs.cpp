@@ -1,5 +1,6 @@
 #include "platform/host_fs.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <sys/xattr.h>
@@ -7,16 +8,12 @@
 #include <cerrno>
 #include <charconv>
 #include <optional>
-#include <fcntl.h>
 
 #include "platform/filetime.h"
 
 namespace tessera::platform::detail {
 
 namespace {
-
-constexpr const char* kAttribXattr = "user.tessera.attrib";
-constexpr std::uint32_t kStoredBits = kAttrHidden | kAttrSystem | kAttrArchive;
 
 FileTime FromTimespec(const struct timespec& ts) { return FileTimeFromUnix(ts.tv_sec, ts.tv_nsec); }
 
@@ -30,11 +27,6 @@ std::optional<std::uint32_t> StoredBits(const std::string& hostPath) {
   const auto [end, ec] = std::from_chars(buffer, buffer + n, value);
   if (ec != std::errc() || end != buffer + n) return std::nullopt;
   return value & kStoredBits;
-}
-
-bool OnReadOnlyMount(const std::string& hostPath) {
-  struct statvfs vfs;
-  return statvfs(hostPath.c_str(), &vfs) == 0 && (vfs.f_flag & ST_RDONLY) != 0;
 }
 
 // Birth time when the file system records one.
@@ -64,6 +56,11 @@ std::string HostDirName(std::string_view hostPath) {
   if (slash == std::string_view::npos) return ".";
   if (slash == 0) return "/";
   return std::string(hostPath.substr(0, slash));
+}
+
+bool OnReadOnlyMount(const std::string& hostPath) {
+  struct statvfs vfs;
+  return statvfs(hostPath.c_str(), &vfs) == 0 && (vfs.f_flag & ST_RDONLY) != 0;
 }
 
 ErrorCode MissingEntryError(const std::string& hostPath) {
@@ -99,7 +96,8 @@ Result<FileInfo> HostFileInfo(const std::string& hostPath) {
     attributes |= kAttrArchive;  // files count as changed until the bit is cleared
   }
   const std::string_view name = HostBaseName(hostPath);
-  if (!name.empty() && name.front() == '.' && name != "." && name != "..") attributes |= kAttrHidden;
+  if (!name.empty() && name.front() == '.' && name != "." && name != "..")
+    attributes |= kAttrHidden;
   if (OnReadOnlyMount(hostPath)) attributes |= kAttrInRom;
   if (attributes == 0) attributes = kAttrNormal;
   info.attributes = attributes;

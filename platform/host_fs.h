@@ -10,6 +10,10 @@
 
 namespace tessera::platform::detail {
 
+// Extended attribute holding the hidden, system and archive bits, as decimal text.
+inline constexpr const char* kAttribXattr = "user.tessera.attrib";
+inline constexpr std::uint32_t kStoredBits = kAttrHidden | kAttrSystem | kAttrArchive;
+
 // dir + '/' + name, without doubling the '/' after the host root "/".
 std::string JoinHost(std::string_view dir, std::string_view name);
 // The part of a host path after its last '/' (the whole path without one).
@@ -22,6 +26,9 @@ std::string HostDirName(std::string_view hostPath);
 ErrorCode MissingEntryError(const std::string& hostPath);
 // The error for a failed call on hostPath with the given errno.
 ErrorCode HostError(const std::string& hostPath, int err);
+
+// True when the entry lies on a mount that cannot be written (the in-ROM bit).
+bool OnReadOnlyMount(const std::string& hostPath);
 
 // Attributes, size and times of a host entry (links followed; a dangling
 // link is described by the link itself so that it can still be deleted).

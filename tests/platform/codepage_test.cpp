@@ -51,7 +51,10 @@ TEST(CodePageWestern, MapsTheWindowsOnlyCharacters) {
 TEST(CodePageUtf8, ConvertsAndReplacesMalformedBytes) {
   EXPECT_EQ(Encode(u"\u65e5\U0001F600", kCodePageUtf8), "\xe6\x97\xa5\xf0\x9f\x98\x80");
   EXPECT_EQ(Decode("\xe6\x97\xa5\xf0\x9f\x98\x80", kCodePageUtf8), u"\u65e5\U0001F600");
-  EXPECT_EQ(Decode("a\xff" "b", kCodePageUtf8), u"a\u30fbb");
+  EXPECT_EQ(Decode("a\xff"
+                   "b",
+                   kCodePageUtf8),
+            u"a\u30fbb");
   EXPECT_EQ(Decode("a\xe6\x97", kCodePageUtf8), u"a\u30fb");
 }
 

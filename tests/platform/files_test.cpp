@@ -77,7 +77,8 @@ TEST(FilesAttributes, ReadOnlyIsTheOwnerWriteBit) {
   // A read-only file refuses to be written or deleted, whoever runs the shell.
   EXPECT_EQ(File::Open(u"\\My Documents\\r.txt", OpenMode::CreateAlways).error(),
             ErrorCode::AccessDenied);
-  EXPECT_EQ(File::Open(u"\\My Documents\\r.txt", OpenMode::Append).error(), ErrorCode::AccessDenied);
+  EXPECT_EQ(File::Open(u"\\My Documents\\r.txt", OpenMode::Append).error(),
+            ErrorCode::AccessDenied);
   EXPECT_EQ(DeleteFile(u"\\My Documents\\r.txt").error(), ErrorCode::AccessDenied);
   EXPECT_TRUE(File::Open(u"\\My Documents\\r.txt", OpenMode::Read).ok());
   EXPECT_EQ(root.ReadHostFile(host), "keep");

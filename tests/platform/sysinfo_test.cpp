@@ -13,7 +13,8 @@ TEST(PlatformSysInfo, OsVersionComesFromTheKernelRelease) {
   ASSERT_EQ(uname(&name), 0);
   auto version = GetOsVersion();
   ASSERT_TRUE(version.ok());
-  const std::string expected = std::to_string(version->major) + "." + std::to_string(version->minor);
+  const std::string expected =
+      std::to_string(version->major) + "." + std::to_string(version->minor);
   EXPECT_EQ(std::string(name.release).substr(0, expected.size()), expected);
   EXPECT_GE(version->major, 2);
 }

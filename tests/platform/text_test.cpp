@@ -15,17 +15,23 @@ TEST(TextUtf8, RoundTripsAllPlanes) {
 }
 
 TEST(TextUtf8, MalformedInputBecomesReplacementAndGoesOn) {
-  EXPECT_EQ(Utf8ToUtf16("a\xff" "b"), u"a\ufffdb");
-  EXPECT_EQ(Utf8ToUtf16("\xe6\x97"), u"\ufffd");           // cut off at the end
-  EXPECT_EQ(Utf8ToUtf16("\xe6" "A"), u"\ufffdA");          // the next character survives
-  EXPECT_EQ(Utf8ToUtf16("\xc0\xaf"), u"\ufffd");           // over-long '/'
-  EXPECT_EQ(Utf8ToUtf16("\xed\xa0\x80"), u"\ufffd");       // an encoded surrogate
-  EXPECT_EQ(Utf8ToUtf16("\xf4\x90\x80\x80"), u"\ufffd");   // past U+10FFFF
+  EXPECT_EQ(Utf8ToUtf16("a\xff"
+                        "b"),
+            u"a\ufffdb");
+  EXPECT_EQ(Utf8ToUtf16("\xe6\x97"), u"\ufffd");  // cut off at the end
+  EXPECT_EQ(Utf8ToUtf16("\xe6"
+                        "A"),
+            u"\ufffdA");                                  // the next character survives
+  EXPECT_EQ(Utf8ToUtf16("\xc0\xaf"), u"\ufffd");          // over-long '/'
+  EXPECT_EQ(Utf8ToUtf16("\xed\xa0\x80"), u"\ufffd");      // an encoded surrogate
+  EXPECT_EQ(Utf8ToUtf16("\xf4\x90\x80\x80"), u"\ufffd");  // past U+10FFFF
 }
 
 TEST(TextUtf8, UnpairedSurrogatesBecomeReplacement) {
   EXPECT_EQ(Utf16ToUtf8(std::u16string(1, u'\xd800')), "\xef\xbf\xbd");
-  EXPECT_EQ(Utf16ToUtf8(std::u16string{u'\xdc00', u'a'}), "\xef\xbf\xbd" "a");
+  EXPECT_EQ(Utf16ToUtf8(std::u16string{u'\xdc00', u'a'}),
+            "\xef\xbf\xbd"
+            "a");
   EXPECT_EQ(Utf16ToUtf8(std::u16string{u'\xd83d', u'\xd83d', u'\xde00'}),
             "\xef\xbf\xbd\xf0\x9f\x98\x80");
 }

@@ -1,11 +1,11 @@
-#include "platform/filetime.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <ctime>
 #include <optional>
 #include <string>
+
+#include "platform/filetime.h"
 
 namespace tessera::platform {
 namespace {

@@ -30,7 +30,8 @@ TempRoot::~TempRoot() {
   // Make everything writable again so that read-only test files go too.
   for (auto it = fs::recursive_directory_iterator(base_, ignored);
        it != fs::recursive_directory_iterator(); it.increment(ignored)) {
-    if (!it->is_symlink()) fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+    if (!it->is_symlink())
+      fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
   }
   fs::remove_all(base_, ignored);
 }
