@@ -44,25 +44,32 @@ ErrorCode ErrorFromSqlite(sqlite3* db, int code) {
   switch (code & 0xFF) {
     case SQLITE_OK:
     case SQLITE_ROW:
-    case SQLITE_DONE: return ErrorCode::Success;
+    case SQLITE_DONE:
+      return ErrorCode::Success;
     case SQLITE_BUSY:
-    case SQLITE_LOCKED: return ErrorCode::SharingViolation;
+    case SQLITE_LOCKED:
+      return ErrorCode::SharingViolation;
     case SQLITE_READONLY:
     case SQLITE_PERM:
-    case SQLITE_AUTH: return ErrorCode::AccessDenied;
-    case SQLITE_FULL: return ErrorCode::DiskFull;
-    case SQLITE_NOMEM: return ErrorCode::OutOfMemory;
+    case SQLITE_AUTH:
+      return ErrorCode::AccessDenied;
+    case SQLITE_FULL:
+      return ErrorCode::DiskFull;
+    case SQLITE_NOMEM:
+      return ErrorCode::OutOfMemory;
     case SQLITE_TOOBIG:
-    case SQLITE_RANGE: return ErrorCode::InvalidParameter;
+    case SQLITE_RANGE:
+      return ErrorCode::InvalidParameter;
     case SQLITE_CONSTRAINT:
       // The key was deleted (here or by the other shell) while open.
       return code == SQLITE_CONSTRAINT_FOREIGNKEY ? ErrorCode::FileNotFound
-                                                   : ErrorCode::InvalidParameter;
+                                                  : ErrorCode::InvalidParameter;
     case SQLITE_CANTOPEN: {
       const int err = db ? sqlite3_system_errno(db) : 0;
       return err ? ErrorFromErrno(err) : ErrorCode::PathNotFound;
     }
-    default: return ErrorCode::IoError;
+    default:
+      return ErrorCode::IoError;
   }
 }
 
@@ -88,9 +95,9 @@ class Statement {
     return *this;
   }
   Statement& Bind(int index, std::span<const std::uint8_t> bytes) {
-    Keep(bytes.empty() ? sqlite3_bind_zeroblob(stmt_, index, 0)
-                       : sqlite3_bind_blob64(stmt_, index, bytes.data(), bytes.size(),
-                                             SQLITE_TRANSIENT));
+    Keep(bytes.empty()
+             ? sqlite3_bind_zeroblob(stmt_, index, 0)
+             : sqlite3_bind_blob64(stmt_, index, bytes.data(), bytes.size(), SQLITE_TRANSIENT));
     return *this;
   }
 
@@ -271,8 +278,8 @@ RegistryKey Registry::Root(RegistryRoot root) const {
 
 Result<Registry> OpenRegistryAt(const std::string& hostPath) {
   sqlite3* raw = nullptr;
-  const int rc = sqlite3_open_v2(hostPath.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-                                 nullptr);
+  const int rc =
+      sqlite3_open_v2(hostPath.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
   auto db = std::make_shared<RegistryDatabase>(raw);  // closes raw on every path
   if (rc != SQLITE_OK) return ErrorFromSqlite(raw, rc);
   sqlite3_extended_result_codes(raw, 1);

@@ -289,10 +289,10 @@ TEST_F(RegistryTest, BadNamesAndClosedKeysAreRefused) {
   EXPECT_EQ(CreateKey(user_, std::u16string(u"a\0b", 3)).error(), ErrorCode::InvalidParameter);
   EXPECT_EQ(SetValue(key, std::u16string(u"a\0b", 3), kRegDword, DwordValueData(1)).error(),
             ErrorCode::InvalidParameter);
-  EXPECT_EQ(SetValue(key, std::u16string(kMaxRegistryValueName + 1, u'v'), kRegDword,
-                     DwordValueData(1))
-                .error(),
-            ErrorCode::InvalidParameter);
+  EXPECT_EQ(
+      SetValue(key, std::u16string(kMaxRegistryValueName + 1, u'v'), kRegDword, DwordValueData(1))
+          .error(),
+      ErrorCode::InvalidParameter);
   EXPECT_EQ(QueryInfoKey(user_)->subKeys, 2u);  // nothing half-made by the refusals
 
   RegistryKey copy = key;
@@ -326,8 +326,7 @@ TEST_F(RegistryTest, TwoConnectionsSeeEachOthersChanges) {
 
   ASSERT_TRUE(DeleteKey(otherUser, u"Shared").ok());
   EXPECT_EQ(OpenKey(user_, u"Shared").error(), ErrorCode::FileNotFound);
-  EXPECT_EQ(SetValue(mine, u"Late", kRegDword, DwordValueData(1)).error(),
-            ErrorCode::FileNotFound);
+  EXPECT_EQ(SetValue(mine, u"Late", kRegDword, DwordValueData(1)).error(), ErrorCode::FileNotFound);
 }
 
 TEST_F(RegistryTest, SurvivesAWriterKilledMidLoop) {
