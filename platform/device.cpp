@@ -312,7 +312,8 @@ Result<std::string> HostPath(std::u16string_view path) {
   if (path.size() > kMaxDevicePath) return ErrorCode::FilenameTooLong;
   // A NUL would silently cut the name short on the host.
   if (path.find(u'\0') != std::u16string_view::npos) return ErrorCode::InvalidName;
-  if (!IsSeparator(path.front())) return Utf16ToUtf8(path);
+  // Only '\' starts a device path: "/tmp/x" from a tool run in bash is a host path.
+  if (path.front() != u'\\') return Utf16ToUtf8(path);
   const DeviceState& state = State();
   if (state.root.empty()) return ErrorCode::PathNotFound;  // no device set up yet
 

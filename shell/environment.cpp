@@ -10,6 +10,7 @@
 #include "shell/message_catalogue.h"
 #include "shell/output.h"
 #include "shell/paths.h"
+#include "shell/settings.h"
 
 namespace tessera {
 
@@ -25,16 +26,13 @@ std::u16string OsVersionText() {
   return FormatOsVersion(version->major, version->minor);
 }
 
-bool StreamSettingOn(std::u16string_view key) {
-  (void)key;
-  return true;
-}
+bool StreamSettingOn(std::u16string_view key) { return ReadSettingInt(kSettingsSection, key, 1) != 0; }
 
 }  // namespace
 
 ResultCode InitContextDefaults(ShellContext& context) {
   auto put = [&context](std::u16string_view name, std::u16string_view value, std::uint32_t flags) {
-    ContextValue* entry = context.FindValue(name);
+    ContextValue* entry = context.FindValue(name, 0);
     entry->value = std::u16string(value);
     entry->flags = flags;
   };

@@ -55,7 +55,7 @@ class ShellContext {
 
   // The entry with that name; created (without a value) unless kFindOnly.
   // Entries stay where they are until removed.
-  ContextValue* FindValue(std::u16string_view name, std::uint32_t mode = 0);
+  ContextValue* FindValue(std::u16string_view name, std::uint32_t mode);
   const ContextValue* FindValue(std::u16string_view name) const;
   // The value text of an existing entry, or null.
   const std::u16string* GetValueText(std::u16string_view name) const;

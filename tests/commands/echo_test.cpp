@@ -71,7 +71,7 @@ TEST_F(EchoTest, NoTextWritesOnlyTheLineEnd) {
 }
 
 TEST_F(EchoTest, RelativeTargetsJoinTheCurrentDirectory) {
-  context_.FindValue(u"CUR DIR")->value = u"\\Temp";
+  context_.FindValue(u"CUR DIR", 0)->value = u"\\Temp";
   Run("echo in temp > \"out b\"");
   EXPECT_EQ(File("\\Temp\\out b"), "in temp\r\n");
   Run("echo unquoted > out c");

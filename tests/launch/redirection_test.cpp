@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "support/shell_fixture.h"
 
 namespace tessera {
@@ -23,7 +25,7 @@ TEST_F(RedirectionTest, QuotedTargetKeepsItsBlanks) {
 }
 
 TEST_F(RedirectionTest, UnquotedTargetRunsToTheEnd) {
-  context_.FindValue(u"CUR DIR")->value = u"\\Temp";
+  context_.FindValue(u"CUR DIR", 0)->value = u"\\Temp";
   const RedirectSpec spec = Parse("a > out b");
   EXPECT_EQ(Utf8(spec.outputPath), "\\Temp\\out b");
   EXPECT_EQ(Utf8(spec.argumentText), "a");
@@ -60,7 +62,8 @@ TEST_F(RedirectionTest, OverlongTargetsAreIgnored) {
   EXPECT_EQ(Utf8(spec.argumentText), "a");
   EXPECT_EQ(Parse("a > " + std::string(258, 'g')).outputPath.size(), 259u);
   // A relative name that only becomes too long once joined is refused too.
-  context_.FindValue(u"CUR DIR")->value = U("\\" + std::string(200, 'd'));
+  std::filesystem::create_directories(root_->Host("\\" + std::string(200, 'd')));
+  context_.FindValue(u"CUR DIR", 0)->value = U("\\" + std::string(200, 'd'));
   EXPECT_TRUE(Parse("a > " + std::string(100, 'f')).outputPath.empty());
 }
 

@@ -144,7 +144,9 @@ TEST(DeviceHostPath, MatchesEveryComponentWithoutRegardToCase) {
   TempRoot root;
   root.WriteHostFile(root.host() + "/Windows/Sub/file.txt", "x");
   EXPECT_EQ(Host(u"\\WINDOWS\\sub\\FILE.TXT"), root.host() + "/Windows/Sub/file.txt");
-  EXPECT_EQ(Host(u"/windows/SUB/File.Txt"), root.host() + "/Windows/Sub/file.txt");
+  EXPECT_EQ(Host(u"\\windows/SUB/File.Txt"), root.host() + "/Windows/Sub/file.txt");
+  // A path that starts with '/' is a host path, as a tool run from bash is given.
+  EXPECT_EQ(Host(u"/tmp/b.txt"), "/tmp/b.txt");
   // Components that match nothing keep the spelling given, also below them.
   EXPECT_EQ(Host(u"\\windows\\New Dir\\NewFile.TXT"), root.host() + "/Windows/New Dir/NewFile.TXT");
   EXPECT_EQ(Host(u"\\"), root.host());

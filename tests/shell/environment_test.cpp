@@ -59,7 +59,7 @@ TEST_F(EnvironmentTest, PromptCodes) {
   EXPECT_TRUE(std::regex_match(Prompt("$D"), std::regex("[0-9]{4}年[0-9]{2}月[0-9]{2}日")));
   EXPECT_TRUE(std::regex_match(Prompt("$T"), std::regex("[0-9]{2}時[0-9]{2}分[0-9]{2}秒")));
   EXPECT_TRUE(std::regex_match(Prompt("$V"), std::regex("[0-9]+\\.[0-9]{2,}")));
-  context_.FindValue(u"CUR DIR")->value = u"\\Windows";
+  context_.FindValue(u"CUR DIR", 0)->value = u"\\Windows";
   EXPECT_EQ(Prompt("$P$G"), "\\Windows>");
 }
 

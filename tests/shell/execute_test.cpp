@@ -78,10 +78,12 @@ TEST_F(ExecuteTest, TypedLinesGoToTheHistory) {
   Run("nosuch two");
   Run("entry three");
   Run("entry");
-  EXPECT_EQ(host_.history, (std::vector<std::u16string>{u"echo one", u"nosuch two", u"three", u"entry"}));
+  // ENTRY adds its text, and the typed line is added as every typed line is.
+  EXPECT_EQ(host_.history,
+            (std::vector<std::u16string>{u"echo one", u"nosuch two", u"three", u"entry three", u"entry"}));
   TextLines batch{{u"echo from batch"}};
   RunInBatch(batch, 0);
-  EXPECT_EQ(host_.history.size(), 4u);
+  EXPECT_EQ(host_.history.size(), 5u);
 }
 
 TEST_F(ExecuteTest, ExitClosesTheApplicationOutsideABatch) {

@@ -34,14 +34,15 @@ TEST_F(ExpandTest, NamesMatchByPrefixWithoutCase) {
   EXPECT_EQ(Expand("%pat%"), "\\Program Files\\Tessera\\bin;\\Windows;\\");
   context_.Set(u"PATTERN", u"first");  // created after PATH: PATH still wins
   EXPECT_EQ(Expand("%pat%"), "\\Program Files\\Tessera\\bin;\\Windows;\\");
-  context_.FindValue(u"CUR DIR")->value = u"\\Temp";
+  context_.FindValue(u"CUR DIR", 0)->value = u"\\Temp";
   EXPECT_EQ(Expand("[%cur dir%]"), "[\\Temp]");
   EXPECT_EQ(Expand("[%ECHO MODE%]"), "[%ECHO MODE%]");  // hidden values are never substituted
 }
 
 TEST_F(ExpandTest, TrailingBlanksAreRemoved) {
-  context_.Set(u"E", u"");
-  EXPECT_EQ(Expand("echo %E%   "), "echo");
+  context_.Set(u"EMPTYVAR", u"");
+  EXPECT_EQ(Expand("echo %EMPTYVAR%   "), "echo");
+  EXPECT_EQ(Expand("echo %E%"), "echo 0");  // ERRORLEVEL is the first visible name with E
   EXPECT_EQ(Expand("echo x   "), "echo x");
 }
 
@@ -65,12 +66,12 @@ TEST_F(ExpandTest, StarStopsAtNine) {
   std::vector<std::u16string> args = {u"b"};
   for (int i = 1; i <= 12; ++i) args.push_back(U(std::to_string(i)));
   SetArgs(args);
-  EXPECT_EQ(Expand("%*", kExpandInBatch), "1 2 3 4 5 6 7 8 9");
+  EXPECT_EQ(Expand("%*", kExpandInBatch), " 1 2 3 4 5 6 7 8 9");
 }
 
 TEST_F(ExpandTest, TildeTakesNamesApart) {
   root_->WriteHostFile(root_->Host("\\Temp\\x.txt"), "12345");
-  context_.FindValue(u"CUR DIR")->value = u"\\Temp";
+  context_.FindValue(u"CUR DIR", 0)->value = u"\\Temp";
   SetArgs({u"b.bat", u"x.txt", u"\"  \\Temp\\x.txt  \""});
   EXPECT_EQ(Expand("%~f1", kExpandInBatch), "\\Temp\\x.txt");
   EXPECT_EQ(Expand("%~n1", kExpandInBatch), "x");

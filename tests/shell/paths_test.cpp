@@ -32,7 +32,7 @@ class CurrentDirectoryTest : public testing::ShellTest {};
 
 TEST_F(CurrentDirectoryTest, AVanishedDirectoryReadsAsTheRoot) {
   std::filesystem::create_directories(root_->Host("\\gone"));
-  context_.FindValue(u"CUR DIR")->value = u"\\gone";
+  context_.FindValue(u"CUR DIR", 0)->value = u"\\gone";
   EXPECT_EQ(Utf8(*GetCurrentDirectoryValue(context_)->value), "\\gone");
   std::filesystem::remove(root_->Host("\\gone"));
   EXPECT_EQ(Utf8(*GetCurrentDirectoryValue(context_)->value), "");
@@ -45,7 +45,7 @@ TEST_F(CurrentDirectoryTest, MissingEntryGivesNothing) {
 }
 
 TEST_F(CurrentDirectoryTest, MakeAbsolute) {
-  context_.FindValue(u"CUR DIR")->value = u"\\Temp";
+  context_.FindValue(u"CUR DIR", 0)->value = u"\\Temp";
   EXPECT_EQ(Utf8(MakeAbsolute(context_, u"x\\..\\y.txt")), "\\Temp\\y.txt");
   EXPECT_EQ(Utf8(MakeAbsolute(context_, u"\\abs")), "\\abs");
 }

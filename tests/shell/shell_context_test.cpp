@@ -13,7 +13,7 @@ TEST(ShellContext, FindOnlyOnAnEmptyContextCreatesNothing) {
   ShellContext context;
   EXPECT_EQ(context.FindValue(u"A", kFindOnly), nullptr);
   EXPECT_TRUE(context.empty());
-  ContextValue* created = context.FindValue(u"A");
+  ContextValue* created = context.FindValue(u"A", 0);
   ASSERT_NE(created, nullptr);
   EXPECT_FALSE(created->value);
   EXPECT_EQ(created->flags, 0u);
@@ -40,7 +40,7 @@ TEST(ShellContext, NamesAreExactAndOrderIsCreationOrder) {
 TEST(ShellContext, ANullValueKeepsTheEntry) {
   ShellContext context;
   context.Set(u"X", u"v");
-  context.FindValue(u"X")->value.reset();
+  context.FindValue(u"X", 0)->value.reset();
   EXPECT_EQ(context.GetValueText(u"X"), nullptr);
   EXPECT_NE(context.FindValue(u"X", kFindOnly), nullptr);
 }

@@ -6,6 +6,7 @@
 \Program Files\Tessera\bin;\Windows;\
 
 === undefined names stay until something is substituted
+# (ECHO's text starts at its first non-blank, so the blank left by %X% is not shown)
 --- input
 echo %X%
 echo %X% %PATH%
@@ -16,7 +17,7 @@ echo %%
 \>echo %X%
 %X%
 \>echo %X% %PATH%
- \Program Files\Tessera\bin;\Windows;\
+\Program Files\Tessera\bin;\Windows;\
 \>echo 50%
 50%
 \>echo %PATH% 50%

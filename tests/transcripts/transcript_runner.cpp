@@ -120,6 +120,15 @@ std::vector<Case> ParseTranscript(const std::string& path) {
     }
     if (body) body->push_back(line);
   }
+  // The blank lines that separate cases belong to no section.
+  for (Case& c : cases) {
+    for (auto* lines : {&c.input, &c.expect}) {
+      while (!lines->empty() && lines->back().empty()) lines->pop_back();
+    }
+    for (FileSpec& f : c.files) {
+      while (!f.lines.empty() && f.lines.back().empty()) f.lines.pop_back();
+    }
+  }
   return cases;
 }
 
