@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "platform/device.h"
+#include "platform/files.h"
 #include "platform/registry.h"
 
 namespace tessera::platform {
@@ -25,9 +26,20 @@ bool SameFile(const OpenDeviceRegistry& open, const std::string& hostPath) {
          info.st_dev == open.device && info.st_ino == open.inode;
 }
 
+constexpr std::u16string_view kRegistryFile = u"\\Windows\\registry.db";
+
+// The database and its journal files are the system's own: hidden from
+// listings, marked as system files.
+void MarkAsSystemFiles() {
+  for (const std::u16string_view suffix : {u"", u"-wal", u"-shm"}) {
+    const std::u16string path = std::u16string(kRegistryFile) + std::u16string(suffix);
+    if (PathExists(path)) (void)SetFileAttributes(path, kAttrHidden | kAttrSystem | kAttrArchive);
+  }
+}
+
 }  // namespace
 
-Result<std::string> RegistryDatabasePath() { return HostPath(u"\\Windows\\registry.db"); }
+Result<std::string> RegistryDatabasePath() { return HostPath(kRegistryFile); }
 
 Result<Registry> DeviceRegistry() {
   static OpenDeviceRegistry open;
@@ -40,6 +52,7 @@ Result<Registry> DeviceRegistry() {
   struct stat info {};
   if (::stat(hostPath->c_str(), &info) != 0) return ErrorFromErrno(errno);
   open = OpenDeviceRegistry{*hostPath, info.st_dev, info.st_ino, *opened};
+  MarkAsSystemFiles();
   return *opened;
 }
 

@@ -1,3 +1,4 @@
+#include "platform/files.h"
 #include "platform/registry.h"
 
 #include <gtest/gtest.h>
@@ -412,6 +413,9 @@ TEST(DeviceRegistryTest, LivesInTheDeviceAndFollowsTheRoot) {
     Result<CreatedKey> key = CreateKey(registry->Root(RegistryRoot::CurrentUser), u"First");
     ASSERT_TRUE(key.ok());
     EXPECT_TRUE(std::filesystem::exists(*path));
+    Result<std::uint32_t> attributes = GetFileAttributes(u"\\Windows\\registry.db");
+    ASSERT_TRUE(attributes.ok());
+    EXPECT_EQ(*attributes & (kAttrHidden | kAttrSystem), kAttrHidden | kAttrSystem);
     // The same open database is handed out again.
     EXPECT_TRUE(OpenKey(DeviceRegistry()->Root(RegistryRoot::CurrentUser), u"First").ok());
   }
