@@ -5,6 +5,7 @@
 #include "platform/device.h"
 #include "platform/terminal.h"
 #include "platform/text.h"
+#include "shell/current_directory.h"
 #include "shell/environment.h"
 #include "shell/execute.h"
 #include "shell/message_catalogue.h"
@@ -104,6 +105,8 @@ int TerminalMain(int argc, char** argv) {
   platform::InstallInterruptHandler();
   LoadMessageOverrides();
 
+  // Other programs of the device read the current directory from here.
+  CreateCurrentDirectoryBlock();
   ShellContext context;
   InitContextDefaults(context);
 
@@ -115,6 +118,7 @@ int TerminalMain(int argc, char** argv) {
   } else {
     exitCode = RunSession(console, host, fds, context);
   }
+  CloseCurrentDirectoryBlock();
   SetHost(nullptr);
   SetConsoleSurface(nullptr);
   FreeMessageTexts();
