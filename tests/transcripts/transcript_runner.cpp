@@ -15,8 +15,8 @@
 //   --- expect-file-hex \Dir\Name.txt   (the bytes a file must hold afterwards)
 //   --- stderr-has TEXT                 (standard error must contain TEXT)
 //   --- exit N                          (the exit code; 0 when not given)
-// In expected text, "{ROOT}" stands for the device root's host path and a
-// line "{ANY}" for any one line.
+// In expected text, "{ROOT}" stands for the device root's host path and
+// "{ANY}" for any run of characters within the line.
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -218,6 +218,27 @@ void ReplaceAll(std::string& s, const std::string& from, const std::string& to) 
   }
 }
 
+// Matches a line where each "{ANY}" of the expected text stands for any run.
+bool LineMatches(const std::string& expected, const std::string& actual) {
+  const std::string wildcard = "{ANY}";
+  std::size_t e = expected.find(wildcard);
+  if (e == std::string::npos) return expected == actual;
+  if (actual.compare(0, e, expected, 0, e) != 0) return false;
+  std::size_t a = e;
+  for (;;) {
+    const std::size_t start = e + wildcard.size();
+    const std::size_t next = expected.find(wildcard, start);
+    const std::string piece = expected.substr(start, next == std::string::npos ? std::string::npos : next - start);
+    if (next == std::string::npos) {
+      return actual.size() >= a + piece.size() && actual.compare(actual.size() - piece.size(), piece.size(), piece) == 0;
+    }
+    const std::size_t found = actual.find(piece, a);
+    if (found == std::string::npos) return false;
+    a = found + piece.size();
+    e = next;
+  }
+}
+
 struct RunResult {
   std::string out, err;
   int exitCode = -1;
@@ -286,8 +307,8 @@ bool RunCase(const std::string& shell, const std::string& file, const Case& c) {
     for (std::size_t i = 0; i < n; ++i) {
       const std::string e = i < expected.size() ? expected[i] : "<nothing>";
       const std::string a = i < actual.size() ? actual[i] : "<nothing>";
-      if (e == "{ANY}" && i < actual.size()) continue;
-      if (e != a) {
+      if (i < expected.size() && i < actual.size() && LineMatches(e, a)) continue;
+      {
         problems.push_back("output line " + std::to_string(i + 1) + ":\n    expected: " + e + "\n    actual:   " + a);
         break;
       }
