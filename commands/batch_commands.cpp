@@ -140,9 +140,7 @@ ResultCode ShiftCommand(CommandCall& call) {
   if (!(call.flags & kInBatch)) return kOk;
   ContextValue* arguments = call.context.FindValue(kBatchArgs, kFindOnly);
   if (!arguments || !arguments->value) return kOk;
-  std::vector<std::u16string> elements = SplitMultiString(*arguments->value);
-  if (!elements.empty()) elements.erase(elements.begin());
-  arguments->value = JoinMultiString(elements);
+  RemoveFirstElement(*arguments->value);
   return kOk;
 }
 
