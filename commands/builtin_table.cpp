@@ -7,6 +7,8 @@
 #include "commands/echo_command.h"
 #include "commands/environment_commands.h"
 #include "commands/help_command.h"
+#include "commands/type_command.h"
+#include "launch/process_table.h"
 #include "shell/command.h"
 
 namespace tessera {
@@ -15,6 +17,7 @@ namespace {
 
 constexpr BuiltinCommand kBuiltins[] = {
     {{u"CD", u"CHDIR", u"PWD"}, CdCommand, LevelReset::Before},
+    {{u"BG"}, BgCommand, LevelReset::Before},
     {{u"CALL"}, CallCommand, LevelReset::Before},
     {{u"CLS", u"CLEAR"}, ClsCommand, LevelReset::Before},
     {{u"ECHO"}, EchoCommand, LevelReset::AfterSuccess},
@@ -24,6 +27,7 @@ constexpr BuiltinCommand kBuiltins[] = {
     {{u"SET"}, SetCommand, LevelReset::Before},
     {{u"HELP"}, HelpCommand, LevelReset::Before},
     {{u"IF"}, IfCommand, LevelReset::ReadThenReset},
+    {{u"KILL"}, KillCommand, LevelReset::Before},
     {{u"PATH"}, PathCommand, LevelReset::Before},
     {{u"PROMPT"}, PromptCommand, LevelReset::Before},
     {{u"PAUSE"}, PauseCommand, LevelReset::None},
@@ -32,6 +36,7 @@ constexpr BuiltinCommand kBuiltins[] = {
     {{u"REM"}, RemCommand, LevelReset::None},
     {{u"SHIFT"}, ShiftCommand, LevelReset::Before},
     {{u"SLEEP"}, SleepCommand, LevelReset::Before},
+    {{u"TYPE", u"CAT"}, TypeCommand, LevelReset::Before},
     {{u"BEEP"}, BeepCommand, LevelReset::Before},
 };
 
