@@ -9,6 +9,7 @@
 //   --- file-utf16 \Dir\Name.txt        (the same, as UTF-16LE with byte-order mark)
 //   --- file-hex \Dir\Name.bin          (hexadecimal bytes, blanks ignored)
 //   --- dir \Dir                        (an empty directory)
+//   --- program \Dir\Name.exe           (a link to the test program tprog.exe)
 //   --- command LINE                    (run with -c instead of typed input)
 //   --- input                           (the lines typed on standard input)
 //   --- expect                          (standard output, line by line)
@@ -95,7 +96,8 @@ std::vector<Case> ParseTranscript(const std::string& path) {
       body = nullptr;
       if (word == "options:") {
         for (auto& w : SplitWords(rest)) c.options.push_back(w);
-      } else if (word == "file" || word == "file-lf" || word == "file-utf16" || word == "file-hex" || word == "dir") {
+      } else if (word == "file" || word == "file-lf" || word == "file-utf16" || word == "file-hex" || word == "dir" ||
+                 word == "program") {
         c.files.push_back({word, rest, {}});
         body = &c.files.back().lines;
       } else if (word == "command") {
@@ -284,6 +286,10 @@ bool RunCase(const std::string& shell, const std::string& file, const Case& c) {
   for (const FileSpec& f : c.files) {
     const std::string host = HostPath(root, f.path);
     if (f.kind == "dir") fs::create_directories(host);
+    else if (f.kind == "program") {
+      fs::create_directories(fs::path(host).parent_path());
+      fs::create_symlink(fs::absolute(fs::path(shell)).parent_path() / "tests" / "tprog.exe", host);
+    }
     else if (f.kind == "file") WriteFile(host, Join(f.lines, "\r\n"));
     else if (f.kind == "file-lf") WriteFile(host, Join(f.lines, "\n"));
     else if (f.kind == "file-utf16") WriteFile(host, "\xFF\xFE" + Utf16Le(Join(f.lines, "\r\n")));
