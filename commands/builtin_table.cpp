@@ -7,6 +7,7 @@
 #include "commands/echo_command.h"
 #include "commands/environment_commands.h"
 #include "commands/help_command.h"
+#include "commands/time_commands.h"
 #include "commands/type_command.h"
 #include "launch/process_table.h"
 #include "shell/command.h"
@@ -20,6 +21,7 @@ constexpr BuiltinCommand kBuiltins[] = {
     {{u"BG"}, BgCommand, LevelReset::Before},
     {{u"CALL"}, CallCommand, LevelReset::Before},
     {{u"CLS", u"CLEAR"}, ClsCommand, LevelReset::Before},
+    {{u"DATE"}, DateCommand, LevelReset::Before},
     {{u"ECHO"}, EchoCommand, LevelReset::AfterSuccess},
     {{u"ENTRY"}, EntryCommand, LevelReset::Before},
     {{u"EXIT"}, ExitCommand, LevelReset::None},
@@ -36,6 +38,7 @@ constexpr BuiltinCommand kBuiltins[] = {
     {{u"REM"}, RemCommand, LevelReset::None},
     {{u"SHIFT"}, ShiftCommand, LevelReset::Before},
     {{u"SLEEP"}, SleepCommand, LevelReset::Before},
+    {{u"TIME"}, TimeCommand, LevelReset::Before},
     {{u"TYPE", u"CAT"}, TypeCommand, LevelReset::Before},
     {{u"BEEP"}, BeepCommand, LevelReset::Before},
 };

@@ -12,6 +12,7 @@
 #include "platform/terminal.h"
 #include "platform/text.h"
 #include "shell/current_directory.h"
+#include "shell/device_clock.h"
 #include "shell/environment.h"
 #include "shell/execute.h"
 #include "shell/message_catalogue.h"
@@ -123,6 +124,7 @@ int TerminalMain(int argc, char** argv) {
     return 1;
   }
   ChooseProgramFileNames();
+  LoadDeviceClock();
 
   TerminalConsole console(fds.output);
   TerminalHost host(fds, options.answer);
