@@ -10,13 +10,14 @@
 //   --- file-hex \Dir\Name.bin          (hexadecimal bytes, blanks ignored)
 //   --- dir \Dir                        (an empty directory)
 //   --- program \Dir\Name.exe           (a link to the test program tprog.exe)
+//   --- link \Dir\Name.exe /host/path   (a link to a host file)
 //   --- command LINE                    (run with -c instead of typed input)
 //   --- input                           (the lines typed on standard input)
 //   --- expect                          (standard output, line by line)
 //   --- expect-file-hex \Dir\Name.txt   (the bytes a file must hold afterwards)
 //   --- stderr-has TEXT                 (standard error must contain TEXT)
 //   --- exit N                          (the exit code; 0 when not given)
-// In expected text, "{ROOT}" stands for the device root's host path and
+// In typed and expected text, "{ROOT}" stands for the device root's host path and
 // "{ANY}" for any run of characters within the line.
 #include <fcntl.h>
 #include <sys/wait.h>
@@ -97,7 +98,7 @@ std::vector<Case> ParseTranscript(const std::string& path) {
       if (word == "options:") {
         for (auto& w : SplitWords(rest)) c.options.push_back(w);
       } else if (word == "file" || word == "file-lf" || word == "file-utf16" || word == "file-hex" || word == "dir" ||
-                 word == "program") {
+                 word == "program" || word == "link") {
         c.files.push_back({word, rest, {}});
         body = &c.files.back().lines;
       } else if (word == "command") {
@@ -286,7 +287,13 @@ bool RunCase(const std::string& shell, const std::string& file, const Case& c) {
   for (const FileSpec& f : c.files) {
     const std::string host = HostPath(root, f.path);
     if (f.kind == "dir") fs::create_directories(host);
-    else if (f.kind == "program") {
+    else if (f.kind == "link") {
+      const std::size_t split = f.path.rfind(' ');
+      const std::string device = f.path.substr(0, split), target = f.path.substr(split + 1);
+      const std::string linkHost = HostPath(root, device);
+      fs::create_directories(fs::path(linkHost).parent_path());
+      fs::create_symlink(target, linkHost);
+    } else if (f.kind == "program") {
       fs::create_directories(fs::path(host).parent_path());
       fs::create_symlink(fs::absolute(fs::path(shell)).parent_path() / "tests" / "tprog.exe", host);
     }
@@ -301,7 +308,8 @@ bool RunCase(const std::string& shell, const std::string& file, const Case& c) {
     args.push_back("-c");
     args.push_back(*c.command);
   }
-  const std::string input = c.input.empty() ? "" : Join(c.input, "\n") + "\n";
+  std::string input = c.input.empty() ? "" : Join(c.input, "\n") + "\n";
+  ReplaceAll(input, "{ROOT}", root);
   const RunResult result = Run(shell, args, input, scratch);
 
   std::vector<std::string> problems;
