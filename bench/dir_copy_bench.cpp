@@ -43,7 +43,8 @@ double TimeRun(const std::vector<std::string>& args, const std::string& outPath 
   argv.push_back(nullptr);
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                   0644);
   posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
   const auto start = std::chrono::steady_clock::now();
   pid_t pid = 0;
@@ -96,17 +97,20 @@ int main(int argc, char** argv) {
   // 10 x 10 directories of 495 files each: 49 500 files and 110 directories.
   for (int a = 0; a < 10; ++a) {
     for (int b = 0; b < 10; ++b) {
-      const fs::path dir = root / "tree" / ("top" + std::to_string(a)) / ("sub" + std::to_string(b));
+      const fs::path dir =
+          root / "tree" / ("top" + std::to_string(a)) / ("sub" + std::to_string(b));
       fs::create_directories(dir);
       for (int i = 0; i < 495; ++i) WriteBytes(dir / ("n" + std::to_string(i) + ".dat"), 16, 'y');
     }
   }
   WriteBytes(root / "big.bin", 200u << 20, 'b');
   fs::create_directories(root / "join");
-  for (const char* name : {"a.bin", "b.bin", "c.bin"}) WriteBytes(root / "join" / name, 30u << 20, name[0]);
+  for (const char* name : {"a.bin", "b.bin", "c.bin"})
+    WriteBytes(root / "join" / name, 30u << 20, name[0]);
 
   auto tessera = [&](const std::string& line) {
-    return std::vector<std::string>{shell, "--tty", "--root", root.string(), "--columns", "80", "-c", line};
+    return std::vector<std::string>{shell,       "--tty", "--root", root.string(),
+                                    "--columns", "80",    "-c",     line};
   };
   const std::string flat = (root / "flat").string();
   const std::string tree = (root / "tree").string();
@@ -115,18 +119,21 @@ int main(int argc, char** argv) {
   const double startup = Best(tessera("rem"));
   rows.push_back({"start-up only (REM)", startup, "-", 0});
   rows.push_back({"DIR \\flat", Best(tessera("dir \\flat")), "ls -l", Best({"ls", "-l", flat})});
-  rows.push_back({"DIR /ON \\flat", Best(tessera("dir /on \\flat")), "ls -l", Best({"ls", "-l", flat})});
-  rows.push_back({"DIR /O-S \\flat", Best(tessera("dir /o-s \\flat")), "ls -lS", Best({"ls", "-lS", flat})});
+  rows.push_back(
+      {"DIR /ON \\flat", Best(tessera("dir /on \\flat")), "ls -l", Best({"ls", "-l", flat})});
+  rows.push_back(
+      {"DIR /O-S \\flat", Best(tessera("dir /o-s \\flat")), "ls -lS", Best({"ls", "-lS", flat})});
   rows.push_back({"DIR /W \\flat", Best(tessera("dir /w \\flat")), "ls", Best({"ls", flat})});
-  rows.push_back({"DIR /S \\tree", Best(tessera("dir /s \\tree")), "ls -lR", Best({"ls", "-lR", tree})});
+  rows.push_back(
+      {"DIR /S \\tree", Best(tessera("dir /s \\tree")), "ls -lR", Best({"ls", "-lR", tree})});
 
   const std::string big = (root / "big.bin").string();
   rows.push_back({"COPY 200 MB", Best(tessera("copy \\big.bin \\big-copy.bin")), "cp",
                   Best({"cp", big, (root / "big-cp.bin").string()})});
   const std::string joined = (root / "joined-cat.bin").string();
   rows.push_back({"COPY join of 3 x 30 MB", Best(tessera("copy \\join\\*.bin \\joined.bin")), "cat",
-                  Best({"cat", (root / "join" / "a.bin").string(), (root / "join" / "b.bin").string(),
-                        (root / "join" / "c.bin").string()},
+                  Best({"cat", (root / "join" / "a.bin").string(),
+                        (root / "join" / "b.bin").string(), (root / "join" / "c.bin").string()},
                        joined)});
   if (fs::file_size(root / "joined.bin") != fs::file_size(joined) ||
       fs::file_size(root / "big-copy.bin") != fs::file_size(big)) {
@@ -137,8 +144,8 @@ int main(int argc, char** argv) {
   std::printf("\n%-26s %10s   %-8s %10s %8s\n", "Tessera", "seconds", "host", "seconds", "ratio");
   for (const Row& row : rows) {
     if (row.host > 0) {
-      std::printf("%-26s %10.3f   %-8s %10.3f %7.1fx\n", row.what.c_str(), row.tessera, row.against.c_str(),
-                  row.host, row.tessera / row.host);
+      std::printf("%-26s %10.3f   %-8s %10.3f %7.1fx\n", row.what.c_str(), row.tessera,
+                  row.against.c_str(), row.host, row.tessera / row.host);
     } else {
       std::printf("%-26s %10.3f\n", row.what.c_str(), row.tessera);
     }

@@ -30,11 +30,16 @@ struct AttribOptions {
 
 std::uint32_t LetterBit(char16_t letter) {
   switch (platform::ToUpper(letter)) {
-    case u'A': return platform::kAttrArchive;
-    case u'H': return platform::kAttrHidden;
-    case u'R': return platform::kAttrReadOnly;
-    case u'S': return platform::kAttrSystem;
-    default: return 0;
+    case u'A':
+      return platform::kAttrArchive;
+    case u'H':
+      return platform::kAttrHidden;
+    case u'R':
+      return platform::kAttrReadOnly;
+    case u'S':
+      return platform::kAttrSystem;
+    default:
+      return 0;
   }
 }
 
@@ -66,8 +71,9 @@ std::u16string AttributeField(std::uint32_t attributes) {
     char16_t letter;
   };
   static constexpr Place kPlaces[] = {
-      {platform::kAttrInRom, u'*'},  {platform::kAttrDirectory, u'D'}, {platform::kAttrArchive, u'A'},
-      {platform::kAttrSystem, u'S'}, {platform::kAttrHidden, u'H'},    {platform::kAttrReadOnly, u'R'},
+      {platform::kAttrInRom, u'*'},   {platform::kAttrDirectory, u'D'},
+      {platform::kAttrArchive, u'A'}, {platform::kAttrSystem, u'S'},
+      {platform::kAttrHidden, u'H'},  {platform::kAttrReadOnly, u'R'},
   };
   std::u16string field;
   for (const Place& place : kPlaces) field += (attributes & place.bit) ? place.letter : u'-';
@@ -76,7 +82,8 @@ std::u16string AttributeField(std::uint32_t attributes) {
 
 ResultCode AttribCommand(CommandCall& call) {
   const AttribOptions options = ReadAttribOptions(call.arguments);
-  const std::u16string path = MakeAbsolute(call.context, options.path.empty() ? u"*.*" : options.path);
+  const std::u16string path =
+      MakeAbsolute(call.context, options.path.empty() ? u"*.*" : options.path);
   if (IsTooLongPath(path)) {
     ShowPathTooLong(path);
     SetErrorLevel(call.context, 1);
@@ -97,7 +104,8 @@ ResultCode AttribCommand(CommandCall& call) {
     }
     const std::uint32_t attributes = entry.info.attributes;
     if (!change) {
-      PrintLine(AttributeField(attributes), options.fullPaths ? std::u16string_view(full) : entry.name);
+      PrintLine(AttributeField(attributes),
+                options.fullPaths ? std::u16string_view(full) : entry.name);
       continue;
     }
     if (attributes & platform::kAttrInRom) {

@@ -54,7 +54,8 @@ std::u16string_view LastComponent(std::u16string_view path) {
 
 // The directory of a path with `name` in place of the last component.
 std::u16string Sibling(std::u16string_view path, std::u16string_view name) {
-  std::u16string out(path.substr(0, path.rfind(u'\\') == std::u16string_view::npos ? 0 : path.rfind(u'\\')));
+  std::u16string out(
+      path.substr(0, path.rfind(u'\\') == std::u16string_view::npos ? 0 : path.rfind(u'\\')));
   out += u'\\';
   out += name;
   return out;
@@ -70,7 +71,8 @@ std::u16string Inside(std::u16string_view directory, std::u16string_view name) {
 
 bool IsReadOnlyFile(std::u16string_view path) {
   auto attributes = platform::GetFileAttributes(path);
-  return attributes && (*attributes & platform::kAttrReadOnly) && !(*attributes & platform::kAttrDirectory);
+  return attributes && (*attributes & platform::kAttrReadOnly) &&
+         !(*attributes & platform::kAttrDirectory);
 }
 
 class CopyRun {
@@ -106,7 +108,8 @@ bool CopyRun::Run() {
   if (IsTooLongPath(source_)) return FailTooLong(source_);
   if (IsTooLongPath(destination_)) return FailTooLong(destination_);
   destinationIsDirectory_ = platform::IsDirectory(DirectoryForPlatform(destination_));
-  if (platform::IsDirectory(DirectoryForPlatform(source_))) return Fail(copymsg::kSourceIsDirectory, source_);
+  if (platform::IsDirectory(DirectoryForPlatform(source_)))
+    return Fail(copymsg::kSourceIsDirectory, source_);
 
   auto found = platform::FindFiles(source_);
   if (!found) return Fail(copymsg::kSourceNotFound, source_);
@@ -149,7 +152,8 @@ bool CopyRun::CopyEachIntoDirectory() {
   if (!found) return Fail(copymsg::kSourceInaccessible, source_);
   for (const platform::FindData& entry : *found) {
     if (entry.info.attributes & platform::kAttrDirectory) {
-      ShowError(kPreformattedError, FormatMessage(GetMessageText(copymsg::kSkipDirectory), {entry.name}));
+      ShowError(kPreformattedError,
+                FormatMessage(GetMessageText(copymsg::kSkipDirectory), {entry.name}));
       continue;
     }
     const std::u16string fullSource = Sibling(source_, entry.name);
@@ -160,7 +164,8 @@ bool CopyRun::CopyEachIntoDirectory() {
     const platform::Status copied = platform::CopyFileReplacing(fullSource, fullDestination);
     if (copied.error() == ErrorCode::SharingViolation) return Fail(copymsg::kSameFile, fullSource);
     if (!copied) {
-      if (IsReadOnlyFile(fullDestination)) return Fail(copymsg::kDestinationReadOnly, fullDestination);
+      if (IsReadOnlyFile(fullDestination))
+        return Fail(copymsg::kDestinationReadOnly, fullDestination);
       return Fail(copymsg::kCopyFailed, fullDestination);
     }
   }
@@ -198,7 +203,8 @@ bool CopyRun::AppendSource(platform::File& out, std::u16string_view fullSource) 
     std::size_t skip = 0;
     if (first && *got >= 2 && block[0] == 0xFF && block[1] == 0xFE) skip = 2;
     first = false;
-    if (!out.Write(block.data() + skip, *got - skip)) return Fail(copymsg::kWriteFailed, fullSource);
+    if (!out.Write(block.data() + skip, *got - skip))
+      return Fail(copymsg::kWriteFailed, fullSource);
   }
 }
 
@@ -208,11 +214,20 @@ ResultCode CopyCommand(CommandCall& call) {
   TwoPaths paths = ReadTwoPaths(call.arguments, call.context);
   std::int32_t problem = 0;
   switch (paths.outcome) {
-    case TwoPathsOutcome::Both: break;
-    case TwoPathsOutcome::NoArguments: problem = copymsg::kBadArguments; break;
-    case TwoPathsOutcome::NoFirst: problem = copymsg::kBadSource; break;
-    case TwoPathsOutcome::NoSecond: problem = copymsg::kBadDestination; break;
-    case TwoPathsOutcome::OutOfMemory: problem = static_cast<std::int32_t>(msg::kOutOfMemory); break;
+    case TwoPathsOutcome::Both:
+      break;
+    case TwoPathsOutcome::NoArguments:
+      problem = copymsg::kBadArguments;
+      break;
+    case TwoPathsOutcome::NoFirst:
+      problem = copymsg::kBadSource;
+      break;
+    case TwoPathsOutcome::NoSecond:
+      problem = copymsg::kBadDestination;
+      break;
+    case TwoPathsOutcome::OutOfMemory:
+      problem = static_cast<std::int32_t>(msg::kOutOfMemory);
+      break;
   }
   if (problem != 0) {
     ShowError(problem);

@@ -75,7 +75,8 @@ std::u16string ProtectionDescription(std::uint32_t attributes) {
 namespace {
 
 // Deletes one match; false when it was refused or failed.
-bool DeleteOne(const platform::FindData& entry, const std::u16string& full, const DeleteOptions& options) {
+bool DeleteOne(const platform::FindData& entry, const std::u16string& full,
+               const DeleteOptions& options) {
   const std::uint32_t attributes = entry.info.attributes;
   if (attributes & platform::kAttrDirectory) {
     ShowError(delmsg::kUseRmdir, full);
@@ -86,14 +87,15 @@ bool DeleteOne(const platform::FindData& entry, const std::u16string& full, cons
     return false;
   }
   const bool unlocked = (attributes & platform::kAttrReadOnly) != 0;
-  if (unlocked && !platform::SetFileAttributes(full, attributes & ~std::uint32_t{platform::kAttrReadOnly})) {
+  if (unlocked &&
+      !platform::SetFileAttributes(full, attributes & ~std::uint32_t{platform::kAttrReadOnly})) {
     ShowError(delmsg::kDeleteFailed, full);
     return false;
   }
   if (options.prompt) {
     const std::u16string question = FormatMessage(GetMessageText(delmsg::kConfirm), {full});
-    if (AskUser(question, MessageBoxButtons::YesNo, MessageBoxIcon::Question, MessageBoxAnswer::No) !=
-        MessageBoxAnswer::Yes) {
+    if (AskUser(question, MessageBoxButtons::YesNo, MessageBoxIcon::Question,
+                MessageBoxAnswer::No) != MessageBoxAnswer::Yes) {
       if (unlocked) (void)platform::SetFileAttributes(full, attributes);
       ShowError(delmsg::kSkipped, full);
       return true;

@@ -123,8 +123,9 @@ bool DirRun::Passes(const platform::FindData& entry) const {
   return true;
 }
 
-DirRun::Collect DirRun::Gather(const std::vector<platform::FindData>& found, std::u16string_view pattern,
-                               std::vector<platform::FindData>& listed, bool& anyMatched) const {
+DirRun::Collect DirRun::Gather(const std::vector<platform::FindData>& found,
+                               std::u16string_view pattern, std::vector<platform::FindData>& listed,
+                               bool& anyMatched) const {
   anyMatched = false;
   for (const platform::FindData& entry : found) {
     if (PollForStop()) return Collect::Stopped;
@@ -203,7 +204,8 @@ ResultCode DirRun::List(const DirTarget& target) {
   return finished ? kOk : kStoppedByUser;
 }
 
-DirRun::WalkStep DirRun::WalkDirectory(const std::u16string& directory, std::u16string_view pattern) {
+DirRun::WalkStep DirRun::WalkDirectory(const std::u16string& directory,
+                                       std::u16string_view pattern) {
   // One read of the directory serves both the listing and the descent.
   auto found = platform::FindFiles(Inside(directory, u"*.*"));
   if (!found) return WalkStep::Going;  // nothing to list and nothing below

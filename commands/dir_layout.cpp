@@ -122,8 +122,10 @@ std::u16string ShortListingLine(const platform::FindData& entry, bool grouping) 
 }
 
 std::u16string ListingTotal(std::size_t count, std::uint64_t bytes, bool grouping, int columns) {
-  const std::uint32_t id = columns >= kWideTotalColumns ? kListingTotalMessage : kNarrowTotalMessage;
-  return FormatMessage(GetMessageText(id), {static_cast<long long>(count), GroupDigits(bytes, grouping)});
+  const std::uint32_t id =
+      columns >= kWideTotalColumns ? kListingTotalMessage : kNarrowTotalMessage;
+  return FormatMessage(GetMessageText(id),
+                       {static_cast<long long>(count), GroupDigits(bytes, grouping)});
 }
 
 std::u16string WideTotal(std::size_t count, std::uint64_t bytes, bool grouping) {

@@ -11,12 +11,18 @@ namespace {
 
 std::uint32_t AttributeLetterBit(char16_t letter) {
   switch (platform::ToUpper(letter)) {
-    case u'R': return platform::kAttrReadOnly;
-    case u'H': return platform::kAttrHidden;
-    case u'S': return platform::kAttrSystem;
-    case u'D': return platform::kAttrDirectory;
-    case u'A': return platform::kAttrArchive;
-    default: return 0;
+    case u'R':
+      return platform::kAttrReadOnly;
+    case u'H':
+      return platform::kAttrHidden;
+    case u'S':
+      return platform::kAttrSystem;
+    case u'D':
+      return platform::kAttrDirectory;
+    case u'A':
+      return platform::kAttrArchive;
+    default:
+      return 0;
   }
 }
 
@@ -52,12 +58,23 @@ bool ParseGroup(std::u16string_view group, DirParse& parse) {
         }
         options.sortKeys = std::u16string(group.substr(k + 1));
         return true;
-      case u'B': options.bare = value; break;
-      case u'C': options.grouping = value; break;
-      case u'L': options.letterCase = value; break;
-      case u'S': options.recursive = value; break;
-      case u'W': options.wide = value; break;
-      default: return true;  // an unknown letter ends its group
+      case u'B':
+        options.bare = value;
+        break;
+      case u'C':
+        options.grouping = value;
+        break;
+      case u'L':
+        options.letterCase = value;
+        break;
+      case u'S':
+        options.recursive = value;
+        break;
+      case u'W':
+        options.wide = value;
+        break;
+      default:
+        return true;  // an unknown letter ends its group
     }
   }
   return true;

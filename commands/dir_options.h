@@ -9,14 +9,14 @@
 namespace tessera {
 
 struct DirOptions {
-  bool filter = false;          // /A given
-  std::uint32_t include = 0;    // attribute bits an entry must have one of
-  std::uint32_t exclude = 0;    // attribute bits an entry must have none of
-  int bare = 0;                 // 1 for /B, -1 for /-B
-  int grouping = 0;             // -1 (/-C) switches digit grouping off
-  int letterCase = 0;           // 1 lower case (/L), -1 upper case (/-L)
-  int recursive = 0;            // 1 for /S
-  int wide = 0;                 // 1 for /W
+  bool filter = false;                     // /A given
+  std::uint32_t include = 0;               // attribute bits an entry must have one of
+  std::uint32_t exclude = 0;               // attribute bits an entry must have none of
+  int bare = 0;                            // 1 for /B, -1 for /-B
+  int grouping = 0;                        // -1 (/-C) switches digit grouping off
+  int letterCase = 0;                      // 1 lower case (/L), -1 upper case (/-L)
+  int recursive = 0;                       // 1 for /S
+  int wide = 0;                            // 1 for /W
   std::optional<std::u16string> sortKeys;  // the letters after /O
   std::optional<std::u16string> path;      // the last path token
 };

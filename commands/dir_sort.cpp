@@ -43,7 +43,8 @@ int CompareKey(char16_t key, const platform::FindData& a, const platform::FindDa
 
 }  // namespace
 
-int CompareForListing(const platform::FindData& a, const platform::FindData& b, std::u16string_view keys) {
+int CompareForListing(const platform::FindData& a, const platform::FindData& b,
+                      std::u16string_view keys) {
   bool descending = false;
   for (const char16_t raw : keys) {
     const char16_t key = platform::ToUpper(raw);

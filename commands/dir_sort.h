@@ -13,7 +13,8 @@ namespace tessera {
 // directories first; '-' makes this and every later key descending; other
 // characters are ignored. Negative when a comes first, positive when it
 // comes after, 0 when every key is equal.
-int CompareForListing(const platform::FindData& a, const platform::FindData& b, std::u16string_view keys);
+int CompareForListing(const platform::FindData& a, const platform::FindData& b,
+                      std::u16string_view keys);
 
 // Orders the entries by the keys; entries that compare equal keep their
 // directory order (as if each were inserted before the first greater one).

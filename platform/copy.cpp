@@ -21,8 +21,8 @@ constexpr std::int64_t kUnixEpochInFileTime = 11644473600;
 
 struct timespec ToTimespec(FileTime time) {
   struct timespec ts;
-  ts.tv_sec = static_cast<time_t>(static_cast<std::int64_t>(time / kTicksPerSecond) -
-                                  kUnixEpochInFileTime);
+  ts.tv_sec =
+      static_cast<time_t>(static_cast<std::int64_t>(time / kTicksPerSecond) - kUnixEpochInFileTime);
   ts.tv_nsec = static_cast<long>((time % kTicksPerSecond) * 100);
   return ts;
 }
@@ -99,7 +99,8 @@ Status CopyFileReplacing(std::u16string_view source, std::u16string_view destina
   const bool existed = stat(hostDestination->c_str(), &destinationStat) == 0;
   if (existed) {
     if (S_ISDIR(destinationStat.st_mode)) return ErrorCode::IsADirectory;
-    if (destinationStat.st_dev == sourceStat.st_dev && destinationStat.st_ino == sourceStat.st_ino) {
+    if (destinationStat.st_dev == sourceStat.st_dev &&
+        destinationStat.st_ino == sourceStat.st_ino) {
       return ErrorCode::SharingViolation;
     }
     if ((destinationStat.st_mode & S_IWUSR) == 0) return ErrorCode::AccessDenied;

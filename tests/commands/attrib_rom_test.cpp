@@ -49,7 +49,8 @@ TEST_F(AttribRomTest, RomEntriesAreReportedAndLeftAlone) {
   const pid_t child = fork();
   ASSERT_GE(child, 0);
   if (child == 0) {
-    if (!EnterMountNamespace() || mount("tmpfs", rom.c_str(), "tmpfs", 0, "size=64k") != 0) _exit(kSkip);
+    if (!EnterMountNamespace() || mount("tmpfs", rom.c_str(), "tmpfs", 0, "size=64k") != 0)
+      _exit(kSkip);
     if (!WriteText(rom + "/f.txt", "x") ||
         mount(rom.c_str(), rom.c_str(), nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr) != 0) {
       _exit(kSkip);
@@ -60,10 +61,12 @@ TEST_F(AttribRomTest, RomEntriesAreReportedAndLeftAlone) {
     const std::string normal = Run("attrib +h \\g.txt");
     const auto attributes = platform::GetFileAttributes(u"\\rom\\f.txt");
     const bool ok = shown == "*-A--- f.txt\r\n" &&
-                    changed == "ROMファイルの属性は変更できません： \\rom\\f.txt\r\n" && normal.empty() &&
-                    attributes.ok() && !(*attributes & platform::kAttrHidden) && Value("ERRORLEVEL") == "0";
+                    changed == "ROMファイルの属性は変更できません： \\rom\\f.txt\r\n" &&
+                    normal.empty() && attributes.ok() && !(*attributes & platform::kAttrHidden) &&
+                    Value("ERRORLEVEL") == "0";
     if (!ok) {
-      std::fprintf(stderr, "shown: %s\nchanged: %s\nnormal: %s\n", shown.c_str(), changed.c_str(), normal.c_str());
+      std::fprintf(stderr, "shown: %s\nchanged: %s\nnormal: %s\n", shown.c_str(), changed.c_str(),
+                   normal.c_str());
     }
     _exit(ok ? 0 : 1);
   }

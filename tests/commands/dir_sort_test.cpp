@@ -8,7 +8,8 @@
 namespace tessera {
 namespace {
 
-platform::FindData Entry(std::u16string name, std::uint64_t size, platform::FileTime written, bool directory = false) {
+platform::FindData Entry(std::u16string name, std::uint64_t size, platform::FileTime written,
+                         bool directory = false) {
   platform::FindData entry;
   entry.name = std::move(name);
   entry.info.size = size;
@@ -25,7 +26,8 @@ std::vector<std::u16string> Names(const std::vector<platform::FindData>& entries
 
 // The listing order as a linked list built by insertion before the first
 // entry that compares greater: the rule the sort has to reproduce.
-std::vector<std::u16string> ByInsertion(const std::vector<platform::FindData>& entries, std::u16string_view keys) {
+std::vector<std::u16string> ByInsertion(const std::vector<platform::FindData>& entries,
+                                        std::u16string_view keys) {
   std::list<platform::FindData> list;
   for (const auto& entry : entries) {
     auto at = list.begin();
@@ -43,7 +45,7 @@ TEST(DirSort, KeysAndDirections) {
   const auto dir = Entry(u"c", 0, 200, true);
   EXPECT_LT(CompareForListing(a, b, u"N"), 0);
   EXPECT_GT(CompareForListing(a, b, u"-N"), 0);
-  EXPECT_GT(CompareForListing(a, b, u"E"), 0);   // .LOG before .TXT
+  EXPECT_GT(CompareForListing(a, b, u"E"), 0);    // .LOG before .TXT
   EXPECT_LT(CompareForListing(dir, a, u"E"), 0);  // no extension first
   EXPECT_GT(CompareForListing(a, b, u"D"), 0);
   EXPECT_LT(CompareForListing(a, b, u"s"), 0);
@@ -64,7 +66,8 @@ TEST(DirSort, SameOrderAsInsertionBeforeTheFirstGreater) {
   for (int i = 0; i < 400; ++i) {
     std::u16string name = u"f" + std::u16string(1, static_cast<char16_t>(u'a' + random() % 5));
     name += u"." + std::u16string(1, static_cast<char16_t>(u'a' + random() % 3));
-    name += u"#" + std::u16string(1, static_cast<char16_t>(u'0' + i % 10)) + std::u16string(1, static_cast<char16_t>(u'A' + i / 10));
+    name += u"#" + std::u16string(1, static_cast<char16_t>(u'0' + i % 10)) +
+            std::u16string(1, static_cast<char16_t>(u'A' + i / 10));
     entries.push_back(Entry(name, random() % 4, random() % 3, random() % 7 == 0));
   }
   for (std::u16string_view keys : {u"S", u"-S", u"G", u"E", u"D", u"GS", u"-GD", u"SE", u"ZS"}) {

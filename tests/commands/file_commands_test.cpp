@@ -27,12 +27,15 @@ TEST_F(FileCommandsTest, TwoPathReaderOutcomes) {
   ASSERT_EQ(paths.outcome, TwoPathsOutcome::Both);
   EXPECT_EQ(paths.first, u"\\Temp\\my a.txt");
   EXPECT_EQ(paths.second, u"\\Windows\\b.txt");
-  EXPECT_EQ(ReadTwoPaths(u"\\x\\..\\y z", context_).first, u"\\x\\..\\y");  // absolute: kept as given
+  EXPECT_EQ(ReadTwoPaths(u"\\x\\..\\y z", context_).first,
+            u"\\x\\..\\y");  // absolute: kept as given
 }
 
 TEST_F(FileCommandsTest, DeleteAsksWithTheFullNameAndRestoresReadOnlyOnNo) {
   root_->WriteHostFile(root_->Host("/d/x.txt"), "keep");
-  ASSERT_TRUE(platform::SetFileAttributes(u"\\d\\x.txt", platform::kAttrReadOnly | platform::kAttrSystem).ok());
+  ASSERT_TRUE(
+      platform::SetFileAttributes(u"\\d\\x.txt", platform::kAttrReadOnly | platform::kAttrSystem)
+          .ok());
   host_.answers = {MessageBoxAnswer::No};
   EXPECT_EQ(Run("del /F /P \\d\\x.txt"), "処理をスキップしました： \\d\\x.txt\r\n");
   ASSERT_EQ(host_.questions.size(), 1u);
@@ -61,9 +64,11 @@ TEST_F(FileCommandsTest, DeleteGoesOnAfterAFailure) {
 
 TEST_F(FileCommandsTest, ProtectionDescriptionSeparators) {
   using namespace platform;
-  EXPECT_EQ(Utf8(ProtectionDescription(kAttrHidden)), "隠しファイル属性が設定されています。削除するには　/F を使用してください：");
+  EXPECT_EQ(Utf8(ProtectionDescription(kAttrHidden)),
+            "隠しファイル属性が設定されています。削除するには　/F を使用してください：");
   EXPECT_EQ(Utf8(ProtectionDescription(kAttrSystem | kAttrReadOnly)),
-            "読み取り専用属性，システムファイル属性が設定されています。削除するには　/F を使用してください：");
+            "読み取り専用属性，システムファイル属性が設定されています。削除するには　/F "
+            "を使用してください：");
 }
 
 TEST_F(FileCommandsTest, AttributeFieldOrder) {
@@ -99,9 +104,11 @@ TEST_F(FileCommandsTest, TooLongNamesAreRefusedWhole) {
   ASSERT_TRUE(platform::CreateDirectory(U("\\" + deep)).ok());
   root_->WriteHostFile(root_->Host("/" + deep + "/a-name-past-the-limit.txt"), "x");
   // The pattern fits; the full name of the match does not.
-  EXPECT_EQ(Run("del \\" + deep + "\\*.*"), "パス名が長すぎます： \\" + deep + "\\a-name-past-the-limit.txt\r\n");
+  EXPECT_EQ(Run("del \\" + deep + "\\*.*"),
+            "パス名が長すぎます： \\" + deep + "\\a-name-past-the-limit.txt\r\n");
   EXPECT_EQ(Value("ERRORLEVEL"), "1");
-  EXPECT_EQ(Run("copy \\" + deep + "\\a*.txt x.txt"), "パス名が長すぎます： \\" + deep + "\\a-name-past-the-limit.txt\r\n");
+  EXPECT_EQ(Run("copy \\" + deep + "\\a*.txt x.txt"),
+            "パス名が長すぎます： \\" + deep + "\\a-name-past-the-limit.txt\r\n");
   EXPECT_FALSE(platform::PathExists(u"\\x.txt"));
 }
 

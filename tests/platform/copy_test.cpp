@@ -23,7 +23,8 @@ TEST(CopyFileReplacing, CarriesBytesTimeAndAttributes) {
   auto info = GetFileInfo(u"\\b.bin");
   ASSERT_TRUE(info.ok());
   EXPECT_EQ(info->lastWriteTime, FileTimeFromUnix(946684800, 0));
-  EXPECT_EQ(info->attributes & (kAttrHidden | kAttrArchive | kAttrReadOnly), kAttrHidden | kAttrArchive);
+  EXPECT_EQ(info->attributes & (kAttrHidden | kAttrArchive | kAttrReadOnly),
+            kAttrHidden | kAttrArchive);
 }
 
 TEST(CopyFileReplacing, ReplacesAShorterOrLongerFile) {
