@@ -1,8 +1,12 @@
 // The built-in commands. To add one: write its handler (one file per
 // command group in commands/) and add one row here at its place in the
 // lookup order; the first row whose words match runs.
+#include "commands/attrib_command.h"
 #include "commands/batch_commands.h"
 #include "commands/console_commands.h"
+#include "commands/copy_command.h"
+#include "commands/delete_command.h"
+#include "commands/dir_command.h"
 #include "commands/directory_commands.h"
 #include "commands/echo_command.h"
 #include "commands/environment_commands.h"
@@ -18,10 +22,14 @@ namespace {
 
 constexpr BuiltinCommand kBuiltins[] = {
     {{u"CD", u"CHDIR", u"PWD"}, CdCommand, LevelReset::Before},
+    {{u"ATTRIB"}, AttribCommand, LevelReset::Before},
     {{u"BG"}, BgCommand, LevelReset::Before},
     {{u"CALL"}, CallCommand, LevelReset::Before},
     {{u"CLS", u"CLEAR"}, ClsCommand, LevelReset::Before},
+    {{u"COPY", u"CP"}, CopyCommand, LevelReset::Before},
     {{u"DATE"}, DateCommand, LevelReset::Before},
+    {{u"DEL", u"ERASE"}, DeleteCommand, LevelReset::Before},
+    {{u"DIR", u"LS"}, DirCommand, LevelReset::Before},
     {{u"ECHO"}, EchoCommand, LevelReset::AfterSuccess},
     {{u"ENTRY"}, EntryCommand, LevelReset::Before},
     {{u"EXIT"}, ExitCommand, LevelReset::None},

@@ -11,6 +11,10 @@
 //   --- dir \Dir                        (an empty directory)
 //   --- program \Dir\Name.exe           (a link to the test program tprog.exe)
 //   --- link \Dir\Name.exe /host/path   (a link to a host file)
+//   --- file-zeros \Dir\Name.bin 1234567 (a file of that many zero bytes)
+//   --- mtime \Dir\Name.txt 1999-12-31 23:59
+//                                       (last-write time in local time, set after
+//                                        every file and directory of the case exists)
 //   --- command LINE                    (run with -c instead of typed input)
 //   --- input                           (the lines typed on standard input)
 //   --- expect                          (standard output, line by line)
@@ -20,11 +24,13 @@
 // In typed and expected text, "{ROOT}" stands for the device root's host path and
 // "{ANY}" for any run of characters within the line.
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -38,9 +44,14 @@ namespace fs = std::filesystem;
 namespace {
 
 struct FileSpec {
-  std::string kind;  // file, file-lf, file-utf16, file-hex, dir
+  std::string kind;  // file, file-lf, file-utf16, file-hex, file-zeros, dir
   std::string path;
   std::vector<std::string> lines;
+};
+
+struct TimeSpec {
+  std::string path;
+  std::string when;  // YYYY-MM-DD HH:MM
 };
 
 struct Case {
@@ -48,6 +59,7 @@ struct Case {
   int line = 0;
   std::vector<std::string> options;
   std::vector<FileSpec> files;
+  std::vector<TimeSpec> times;
   std::optional<std::string> command;
   std::vector<std::string> input;
   std::vector<std::string> expect;
@@ -101,6 +113,12 @@ std::vector<Case> ParseTranscript(const std::string& path) {
                  word == "program" || word == "link") {
         c.files.push_back({word, rest, {}});
         body = &c.files.back().lines;
+      } else if (word == "file-zeros") {
+        const auto cut = rest.find(' ');
+        c.files.push_back({word, rest.substr(0, cut), {cut == std::string::npos ? "0" : Trim(rest.substr(cut))}});
+      } else if (word == "mtime") {
+        const auto cut = rest.find(' ');
+        c.times.push_back({rest.substr(0, cut), cut == std::string::npos ? "" : Trim(rest.substr(cut))});
       } else if (word == "command") {
         c.command = rest;
       } else if (word == "input") {
@@ -242,6 +260,22 @@ bool LineMatches(const std::string& expected, const std::string& actual) {
   }
 }
 
+// Sets a host entry's modification time from "YYYY-MM-DD HH:MM" local time.
+bool SetModificationTime(const std::string& path, const std::string& when) {
+  struct tm tm = {};
+  if (std::sscanf(when.c_str(), "%d-%d-%d %d:%d", &tm.tm_year, &tm.tm_mon, &tm.tm_mday, &tm.tm_hour,
+                  &tm.tm_min) != 5) {
+    return false;
+  }
+  tm.tm_year -= 1900;
+  tm.tm_mon -= 1;
+  tm.tm_isdst = -1;
+  const time_t t = mktime(&tm);
+  if (t == static_cast<time_t>(-1)) return false;
+  const struct timespec times[2] = {{t, 0}, {t, 0}};
+  return utimensat(AT_FDCWD, path.c_str(), times, 0) == 0;
+}
+
 struct RunResult {
   std::string out, err;
   int exitCode = -1;
@@ -301,6 +335,16 @@ bool RunCase(const std::string& shell, const std::string& file, const Case& c) {
     else if (f.kind == "file-lf") WriteFile(host, Join(f.lines, "\n"));
     else if (f.kind == "file-utf16") WriteFile(host, "\xFF\xFE" + Utf16Le(Join(f.lines, "\r\n")));
     else if (f.kind == "file-hex") WriteFile(host, FromHex(Join(f.lines, " ")));
+    else if (f.kind == "file-zeros") WriteFile(host, std::string(std::stoul(f.lines.front()), '\0'));
+  }
+  for (const TimeSpec& t : c.times) {
+    if (!SetModificationTime(HostPath(root, t.path), t.when)) {
+      std::cout << "FAIL " << file << ":" << c.line << " " << c.name << "\n  bad mtime: " << t.path << " "
+                << t.when << "\n";
+      std::error_code ignored;
+      fs::remove_all(scratch, ignored);
+      return false;
+    }
   }
   std::vector<std::string> args = {"--tty", "--root", root};
   args.insert(args.end(), c.options.begin(), c.options.end());

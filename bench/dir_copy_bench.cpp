@@ -1,0 +1,155 @@
+// Times DIR (through the terminal front end, output to /dev/null) on a
+// directory of 10 000 files and a tree of 50 000 entries against ls, and
+// COPY of a 200 MB file and a three-file join against cp and cat, all on
+// the same files in the same run. Each command runs three times; the best
+// time counts.
+//
+//   dir_copy_bench [SCRATCH_DIR]      (default: a new directory under /tmp)
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kRounds = 3;
+
+void WriteBytes(const fs::path& path, std::size_t size, char fill) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  const std::string block(1 << 20, fill);
+  while (size > 0) {
+    const std::size_t n = size < block.size() ? size : block.size();
+    out.write(block.data(), static_cast<std::streamsize>(n));
+    size -= n;
+  }
+}
+
+// Runs a program with its standard output sent to `outPath`; gives seconds.
+double TimeRun(const std::vector<std::string>& args, const std::string& outPath = "/dev/null") {
+  std::vector<char*> argv;
+  for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                   0644);
+  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+  const auto start = std::chrono::steady_clock::now();
+  pid_t pid = 0;
+  if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
+    std::fprintf(stderr, "cannot start %s\n", argv[0]);
+    std::exit(1);
+  }
+  int status = 0;
+  waitpid(pid, &status, 0);
+  const auto end = std::chrono::steady_clock::now();
+  posix_spawn_file_actions_destroy(&actions);
+  return std::chrono::duration<double>(end - start).count();
+}
+
+double Best(const std::vector<std::string>& args, const std::string& outPath = "/dev/null") {
+  double best = 1e30;
+  for (int i = 0; i < kRounds; ++i) best = std::min(best, TimeRun(args, outPath));
+  return best;
+}
+
+struct Row {
+  std::string what;
+  double tessera;
+  std::string against;
+  double host;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string scratch;
+  if (argc > 1) {
+    scratch = argv[1];
+    fs::create_directories(scratch);
+  } else {
+    char pattern[] = "/tmp/tessera-bench-XXXXXX";
+    if (!mkdtemp(pattern)) return 1;
+    scratch = pattern;
+  }
+  const fs::path root = fs::path(scratch) / "root";
+  fs::create_directories(root);
+  const std::string shell = TESSERA_EXE;
+
+  std::printf("building the files under %s ...\n", root.c_str());
+  fs::create_directories(root / "flat");
+  for (int i = 0; i < 10000; ++i) {
+    WriteBytes(root / "flat" / ("file" + std::to_string((i * 7919) % 10000) + ".txt"),
+               static_cast<std::size_t>((i * 37) % 5000), 'x');
+  }
+  // 10 x 10 directories of 495 files each: 49 500 files and 110 directories.
+  for (int a = 0; a < 10; ++a) {
+    for (int b = 0; b < 10; ++b) {
+      const fs::path dir =
+          root / "tree" / ("top" + std::to_string(a)) / ("sub" + std::to_string(b));
+      fs::create_directories(dir);
+      for (int i = 0; i < 495; ++i) WriteBytes(dir / ("n" + std::to_string(i) + ".dat"), 16, 'y');
+    }
+  }
+  WriteBytes(root / "big.bin", 200u << 20, 'b');
+  fs::create_directories(root / "join");
+  for (const char* name : {"a.bin", "b.bin", "c.bin"})
+    WriteBytes(root / "join" / name, 30u << 20, name[0]);
+
+  auto tessera = [&](const std::string& line) {
+    return std::vector<std::string>{shell,       "--tty", "--root", root.string(),
+                                    "--columns", "80",    "-c",     line};
+  };
+  const std::string flat = (root / "flat").string();
+  const std::string tree = (root / "tree").string();
+
+  std::vector<Row> rows;
+  const double startup = Best(tessera("rem"));
+  rows.push_back({"start-up only (REM)", startup, "-", 0});
+  rows.push_back({"DIR \\flat", Best(tessera("dir \\flat")), "ls -l", Best({"ls", "-l", flat})});
+  rows.push_back(
+      {"DIR /ON \\flat", Best(tessera("dir /on \\flat")), "ls -l", Best({"ls", "-l", flat})});
+  rows.push_back(
+      {"DIR /O-S \\flat", Best(tessera("dir /o-s \\flat")), "ls -lS", Best({"ls", "-lS", flat})});
+  rows.push_back({"DIR /W \\flat", Best(tessera("dir /w \\flat")), "ls", Best({"ls", flat})});
+  rows.push_back(
+      {"DIR /S \\tree", Best(tessera("dir /s \\tree")), "ls -lR", Best({"ls", "-lR", tree})});
+
+  const std::string big = (root / "big.bin").string();
+  rows.push_back({"COPY 200 MB", Best(tessera("copy \\big.bin \\big-copy.bin")), "cp",
+                  Best({"cp", big, (root / "big-cp.bin").string()})});
+  const std::string joined = (root / "joined-cat.bin").string();
+  rows.push_back({"COPY join of 3 x 30 MB", Best(tessera("copy \\join\\*.bin \\joined.bin")), "cat",
+                  Best({"cat", (root / "join" / "a.bin").string(),
+                        (root / "join" / "b.bin").string(), (root / "join" / "c.bin").string()},
+                       joined)});
+  if (fs::file_size(root / "joined.bin") != fs::file_size(joined) ||
+      fs::file_size(root / "big-copy.bin") != fs::file_size(big)) {
+    std::fprintf(stderr, "the copies differ in size from the host's\n");
+    return 1;
+  }
+
+  std::printf("\n%-26s %10s   %-8s %10s %8s\n", "Tessera", "seconds", "host", "seconds", "ratio");
+  for (const Row& row : rows) {
+    if (row.host > 0) {
+      std::printf("%-26s %10.3f   %-8s %10.3f %7.1fx\n", row.what.c_str(), row.tessera,
+                  row.against.c_str(), row.host, row.tessera / row.host);
+    } else {
+      std::printf("%-26s %10.3f\n", row.what.c_str(), row.tessera);
+    }
+  }
+  if (argc <= 1) fs::remove_all(scratch);
+  return 0;
+}
