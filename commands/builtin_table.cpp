@@ -4,6 +4,7 @@
 #include "commands/console_commands.h"
 #include "commands/echo_command.h"
 #include "commands/help_command.h"
+#include "commands/registry_commands.h"
 #include "shell/command.h"
 
 namespace tessera {
@@ -11,7 +12,10 @@ namespace tessera {
 namespace {
 
 constexpr BuiltinCommand kBuiltins[] = {
+    {{u"ADDREG"}, AddRegCommand, LevelReset::Before},
     {{u"CLS", u"CLEAR"}, ClsCommand, LevelReset::Before},
+    {{u"DELREG", u"DELETEREG"}, DelRegCommand, LevelReset::Before},
+    {{u"DIRREG", u"PRINTREG"}, DirRegCommand, LevelReset::Before},
     {{u"ECHO"}, EchoCommand, LevelReset::AfterSuccess},
     {{u"ENTRY"}, EntryCommand, LevelReset::Before},
     {{u"EXIT"}, ExitCommand, LevelReset::None},
