@@ -1,16 +1,16 @@
 # Running programs from the shell.
 
-=== a host program linked into the device, with quoted arguments
+=== a host program linked into the device, with quoted arguments (LS alone is DIR)
 --- link \Windows\ls.exe /bin/ls
 --- dir \Work\My Dir
 --- file \Work\My Dir\a b.txt
 x
 --- input
 cd \Work
-ls "{ROOT}/Work/My Dir"
+ls.exe "{ROOT}/Work/My Dir"
 --- expect
 \>cd \Work
-\Work>ls "{ROOT}/Work/My Dir"
+\Work>ls.exe "{ROOT}/Work/My Dir"
 a b.txt
 
 \Work>
