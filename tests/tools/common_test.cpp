@@ -36,7 +36,8 @@ TEST(ToolFileArgument, RelativeNamesJoinTheShellDirectory) {
 }
 
 TEST(ToolFileArgument, QuotesAndNameEnds) {
-  FileArgument quoted = ReadFileArgument(u"\"  my file.txt\" rest", 0, NameEnd::FirstBlank, u"\\W\\");
+  FileArgument quoted =
+      ReadFileArgument(u"\"  my file.txt\" rest", 0, NameEnd::FirstBlank, u"\\W\\");
   EXPECT_EQ(quoted.path, u"\\W\\my file.txt");
   EXPECT_EQ(quoted.end, 15u);
   EXPECT_EQ(ReadFileArgument(u"\"open ended", 0, NameEnd::FirstBlank, u"").path, u"open ended");
@@ -88,7 +89,11 @@ TEST(ToolStreams, DecodingInput) {
   EXPECT_EQ(DecodeTextBytes("a\r\nb\rc\n", 65001), u"a\nb\rc\n");
   EXPECT_EQ(DecodeTextBytes("\x93\xFA\r\n", 932), u"日\n");
   EXPECT_EQ(DecodeUtf16Le(std::string("a\0\r\0\n\0z", 7)), u"a\r\n");
-  EXPECT_EQ(DecodeStreamBytes(std::string("\xFF\xFE" "a\0", 4), StreamMode::Binary), u"\uFEFFa");
+  EXPECT_EQ(DecodeStreamBytes(std::string("\xFF\xFE"
+                                          "a\0",
+                                          4),
+                              StreamMode::Binary),
+            u"\uFEFFa");
   EXPECT_EQ(SkipByteOrderMark(u"\uFFFEx"), u"x");
   EXPECT_EQ(SkipByteOrderMark(u"x\uFEFF"), u"x\uFEFF");
 }
@@ -104,7 +109,8 @@ TEST(ToolSharedDirectory, ReadFromTheBlockTheVariableNames) {
   EXPECT_EQ(DecodeDirectoryBlock({'W', 0}), u"");  // no directory of the shell
 
   testing::TempRoot root;
-  auto block = platform::SharedMemoryBlock::Create(u"TESSERA_CURRENT_DIRECTORY", kDirectoryBlockBytes);
+  auto block =
+      platform::SharedMemoryBlock::Create(u"TESSERA_CURRENT_DIRECTORY", kDirectoryBlockBytes);
   ASSERT_TRUE(block.ok());
   ASSERT_TRUE(block->Write(0, bytes.data(), bytes.size()).ok());
   setenv("TESSERA_CWD_BLOCK", block->hostName().c_str(), 1);

@@ -38,8 +38,9 @@ std::string Utf16(const std::u16string& text) {
 TEST_F(DiffTest, WorkedExampleLineForLine) {
   Write("\\Work\\a.txt", "one\r\ntwo\r\nthree\r\nfour\r\nfive\r\n");
   Write("\\Work\\b.txt", "one\r\ntwo\r\nnew\r\nfour\r\nfive\r\nsix\r\n");
-  EXPECT_EQ(Diff(u"a.txt b.txt"),
-            "\n2-5,2-6\n <two\n!<three\n <four\n <five\n ---\n >two\n!>new\n >four\n >five\n+>six\n");
+  EXPECT_EQ(
+      Diff(u"a.txt b.txt"),
+      "\n2-5,2-6\n <two\n!<three\n <four\n <five\n ---\n >two\n!>new\n >four\n >five\n+>six\n");
 }
 
 TEST_F(DiffTest, IdenticalFilesPrintNothing) {

@@ -39,7 +39,8 @@ TEST(SortLines, DescendingAndLineEnds) {
   std::vector<std::u16string> lines = {u"b", u"a", u"b", u"c"};
   SortLines(lines, true, false);
   EXPECT_EQ(lines, (std::vector<std::u16string>{u"c", u"b", u"b", u"a"}));
-  EXPECT_EQ(SplitSortLines(u"x\r\ny\n\n", true), (std::vector<std::u16string>{u"x", u"y\n", u"\n"}));
+  EXPECT_EQ(SplitSortLines(u"x\r\ny\n\n", true),
+            (std::vector<std::u16string>{u"x", u"y\n", u"\n"}));
   EXPECT_EQ(SplitSortLines(u"x\n\n", false), (std::vector<std::u16string>{u"x", u""}));
   const auto pieces = SplitSortLines(std::u16string(1030, u'q'), false);
   ASSERT_EQ(pieces.size(), 2u);
@@ -64,9 +65,13 @@ TEST(Sort, OptionsAndNames) {
 
 TEST(Sort, UnicodeFileWithLineFeedsOnlyKeepsThem) {
   testing::TempRoot root;
-  root.WriteHostFile(root.Host("\\u.txt"), std::string("\xFF\xFE" "b\0\n\0a\0\n\0", 10));
+  root.WriteHostFile(root.Host("\\u.txt"), std::string("\xFF\xFE"
+                                                       "b\0\n\0a\0\n\0",
+                                                       10));
   EXPECT_EQ(Sort(u"/U \\u.txt", ""), "a\n\nb\n\n");
-  root.WriteHostFile(root.Host("\\w.txt"), std::string("\xFF\xFE" "b\0\r\0\n\0a\0\r\0\n\0", 14));
+  root.WriteHostFile(root.Host("\\w.txt"), std::string("\xFF\xFE"
+                                                       "b\0\r\0\n\0a\0\r\0\n\0",
+                                                       14));
   EXPECT_EQ(Sort(u"/U \\w.txt", ""), "a\nb\n");
 }
 
@@ -82,12 +87,15 @@ std::string Upcase(const std::u16string& commandLine, const std::string& input, 
 TEST(Upcase, HalfAndFullWidthLetters) {
   EXPECT_EQ(Upcase(u"", "abc ｘｙｚ\nÄé ok\n"), "ABC ＸＹＺ\nÄÉ OK\n");
   EXPECT_EQ(Upcase(u"/H", ""), "upcase [/U] [filename]\n /U  指定のファイルは Unicode\n");
-  EXPECT_EQ(Upcase(u"missing", "", kExitFailure), "入力ファイルの読み込みでエラーが発生しました。\n");
+  EXPECT_EQ(Upcase(u"missing", "", kExitFailure),
+            "入力ファイルの読み込みでエラーが発生しました。\n");
 }
 
 TEST(Upcase, FilesSkipTheirMarkInBothModes) {
   testing::TempRoot root;
-  root.WriteHostFile(root.Host("\\u.txt"), std::string("\xFF\xFE" "a\0\r\0\n\0", 8));
+  root.WriteHostFile(root.Host("\\u.txt"), std::string("\xFF\xFE"
+                                                       "a\0\r\0\n\0",
+                                                       8));
   root.WriteHostFile(root.Host("\\m.txt"), "\xEF\xBB\xBFxy\r\n");
   EXPECT_EQ(Upcase(u"/u \\u.txt", ""), "A\r\n");
   EXPECT_EQ(Upcase(u"\\m.txt", ""), "XY\n");
@@ -137,8 +145,9 @@ TEST(HostReport, TablesAndReport) {
             "Platform ID    : 3\nAdditional Info: extra\n");
   StringOutput failed;
   EXPECT_EQ(WriteHostReport(system, platform::ErrorCode::NotSupported, failed), 1);
-  EXPECT_NE(Utf8(failed.text()).find("AllocGranularity : 64 KB\nバージョン情報の獲得に失敗しました。\n"),
-            std::string::npos);
+  EXPECT_NE(
+      Utf8(failed.text()).find("AllocGranularity : 64 KB\nバージョン情報の獲得に失敗しました。\n"),
+      std::string::npos);
 }
 
 }  // namespace

@@ -18,7 +18,8 @@ using testing::Utf8;
 // one that does not combine), punctuation and ASCII.
 const std::u16string kSample = u"日本語のテキスト、カナと漢字。\r\nｶﾞｷﾞﾊﾟﾎﾟｳﾞｱ ASCII 123 ~\r\n";
 // The same text as JIS holds it: half-width katakana become full-width.
-const std::u16string kSampleFullWidth = u"日本語のテキスト、カナと漢字。\r\nガギパポウ゛ア ASCII 123 ~\r\n";
+const std::u16string kSampleFullWidth =
+    u"日本語のテキスト、カナと漢字。\r\nガギパポウ゛ア ASCII 123 ~\r\n";
 
 std::string Encode(const std::u16string& text, int codePage) {
   auto bytes = platform::WideToMultiByte(text, codePage);
@@ -79,7 +80,8 @@ TEST(TsxkfKeywords, EverySpelling) {
 }
 
 TEST(TsxkfOptions, OptionsThenNames) {
-  TsxkfOptions options = ParseTsxkfCommandLine(u"/IEUC /o UTF8N /N lf in.txt ..\\out.txt", u"\\Work\\Sub\\");
+  TsxkfOptions options =
+      ParseTsxkfCommandLine(u"/IEUC /o UTF8N /N lf in.txt ..\\out.txt", u"\\Work\\Sub\\");
   EXPECT_EQ(options.input, kEuc);
   EXPECT_EQ(options.output, kUtf8N);
   EXPECT_EQ(options.lineEnd, kLf);
@@ -126,8 +128,8 @@ TEST(TsxkfDetection, LineEnds) {
   EXPECT_EQ(DetectLineEnd("a\rb\r"), kCr);
   EXPECT_EQ(DetectLineEnd("abc"), kNoLineEnd);
   EXPECT_EQ(DetectLineEnd(std::string("a\0\r\0\n\0", 6)), kCrLf);
-  EXPECT_EQ(DetectLineEnd("a\r\nb\rc\rd\r"), kCr);    // pairs are a quarter of the CRs
-  EXPECT_EQ(DetectLineEnd("a\r\nb\nc\nd\n"), kLf);    // and a quarter of the LFs
+  EXPECT_EQ(DetectLineEnd("a\r\nb\rc\rd\r"), kCr);  // pairs are a quarter of the CRs
+  EXPECT_EQ(DetectLineEnd("a\r\nb\nc\nd\n"), kLf);  // and a quarter of the LFs
   EXPECT_EQ(DetectLineEnd("a\r\nb\r\nc\n"), kCrLf);
 }
 
@@ -148,7 +150,9 @@ TEST(TsxkfConvert, RoundTripsThroughEveryEncoding) {
 }
 
 TEST(TsxkfConvert, JisEscapesAndKanaMode) {
-  EXPECT_EQ(JisToSjisText("a\x1B$@\x30\x21\x1B(Jb"), "a\x88\x9F" "b");
+  EXPECT_EQ(JisToSjisText("a\x1B$@\x30\x21\x1B(Jb"),
+            "a\x88\x9F"
+            "b");
   EXPECT_EQ(JisToSjisText("\x1B&@\x1B$B\x30\x21\x1B(B"), "\x88\x9F");
   EXPECT_EQ(JisToSjisText("\x1B(I\x36\x5E\n\x1B(Bz"), "\xB6\xDE\nz");
   EXPECT_EQ(JisToSjisText("\x1B%Zq"), "%Zq");  // an unknown sequence loses its ESC only
@@ -160,12 +164,17 @@ TEST(TsxkfConvert, OpenCasesOfTheCodePage) {
   // Leads without a JIS X 0208 form, and bytes that are no character.
   EXPECT_EQ(SjisToUtf8Text("\x80\xA0\xFD"), "\xE2\x96\xA0\xE2\x96\xA0\xE2\x96\xA0");
   EXPECT_EQ(SjisToUtf8Text("\xFA\x40"), platform::Utf16ToUtf8(Decode("\xFA\x40", 932)));
-  EXPECT_EQ(SjisToEucText("\xFA\x40" "a"), "\xA2\xA3" "a");
+  EXPECT_EQ(SjisToEucText("\xFA\x40"
+                          "a"),
+            "\xA2\xA3"
+            "a");
   EXPECT_EQ(SjisToJisText("\x88"), "\x1B$B\x22\x23\x1B(B");
   // A lead without its trail keeps the line end after it.
   EXPECT_EQ(SjisToUtf8Text("\x88\n"), "\xE2\x96\xA0\n");
   // Big-endian UTF-16 after its mark is read the right way round.
-  EXPECT_EQ(Utf16ToSjisText(std::string("\xFE\xFF\x65\xE5\x00\x41", 6)), "\x93\xFA" "A");
+  EXPECT_EQ(Utf16ToSjisText(std::string("\xFE\xFF\x65\xE5\x00\x41", 6)),
+            "\x93\xFA"
+            "A");
   EXPECT_EQ(Utf8ToSjisText("\xF0\x9F\x98\x80\x80z"), "\x81\xA1z");
   EXPECT_EQ(ToSjis("abcdef", kUtf8), "def");
 }
@@ -173,7 +182,8 @@ TEST(TsxkfConvert, OpenCasesOfTheCodePage) {
 TEST(TsxkfConvert, FileOutputLineEndsAndMarks) {
   const std::string sjis = Encode(u"一\r\n二\r\n", 932);
   EXPECT_EQ(ConvertForFile(sjis, kSjis, kEuc, kLf), Encode(u"一\n二\n", 20932));
-  EXPECT_EQ(ConvertForFile(sjis, kSjis, kUtf8, kCrLf), "\xEF\xBB\xBF" + platform::Utf16ToUtf8(u"一\r\n二\r\n"));
+  EXPECT_EQ(ConvertForFile(sjis, kSjis, kUtf8, kCrLf),
+            "\xEF\xBB\xBF" + platform::Utf16ToUtf8(u"一\r\n二\r\n"));
   EXPECT_EQ(ConvertForFile(sjis, kSjis, kUtf8N, kCr), platform::Utf16ToUtf8(u"一\r二\r"));
   EXPECT_EQ(ConvertForFile(sjis, kSjis, kUnicode, kLf), "\xFF\xFE" + Utf16Le(u"一\n二\n"));
   EXPECT_EQ(ConvertForFile("", kSjis, kUnicode, kCrLf), "\xFF\xFE");
@@ -215,7 +225,8 @@ TEST_F(TsxkfRun, ConvertsToANewFileAndInPlace) {
   EXPECT_EQ(Run(u"/O EUC in.txt out.txt"), 0);
   EXPECT_EQ(Printed(), "");
   EXPECT_TRUE(asked_.empty());
-  EXPECT_EQ(Read("\\Work\\out.txt"), Encode(u"日本語のテキスト、カナと漢字。\nｶﾞｷﾞﾊﾟﾎﾟｳﾞｱ ASCII 123 ~\n", 20932));
+  EXPECT_EQ(Read("\\Work\\out.txt"),
+            Encode(u"日本語のテキスト、カナと漢字。\nｶﾞｷﾞﾊﾟﾎﾟｳﾞｱ ASCII 123 ~\n", 20932));
 
   // In place: the input is read whole before the output replaces it.
   EXPECT_EQ(Run(u"/o uniode in.txt in.txt", {platform::QuestionAnswer::Yes}), 0);
@@ -234,11 +245,16 @@ TEST_F(TsxkfRun, NoToAQuestionLeavesTheFile) {
   EXPECT_EQ(Read("\\Work\\out.txt"), "keep");
 
   ASSERT_TRUE(platform::SetFileAttributes(u"\\Work\\out.txt", platform::kAttrReadOnly).ok());
-  EXPECT_EQ(Run(u"in.txt out.txt", {platform::QuestionAnswer::Yes, platform::QuestionAnswer::No}), 1);
+  EXPECT_EQ(Run(u"in.txt out.txt", {platform::QuestionAnswer::Yes, platform::QuestionAnswer::No}),
+            1);
   ASSERT_EQ(asked_.size(), 2u);
-  EXPECT_EQ(asked_[1], "出力ファイルは読み取り専用です。読み取り専用属性を解除して上書きしますか？\n\n\\Work\\out.txt");
+  EXPECT_EQ(asked_[1],
+            "出力ファイルは読み取り専用です。読み取り専用属性を解除して上書きしますか？\n\n\\Work\\"
+            "out.txt");
   EXPECT_EQ(Read("\\Work\\out.txt"), "keep");
-  EXPECT_EQ(Run(u"/N LF in.txt out.txt", {platform::QuestionAnswer::Yes, platform::QuestionAnswer::Yes}), 0);
+  EXPECT_EQ(
+      Run(u"/N LF in.txt out.txt", {platform::QuestionAnswer::Yes, platform::QuestionAnswer::Yes}),
+      0);
   EXPECT_EQ(Read("\\Work\\out.txt"), "abc\n");
   EXPECT_EQ(*platform::GetFileAttributes(u"\\Work\\out.txt") & platform::kAttrReadOnly, 0u);
 }
@@ -262,12 +278,15 @@ TEST_F(TsxkfRun, Messages) {
   Write("\\Work\\in.txt", "x");
   EXPECT_EQ(Run(u"in.txt dir"), 1);
   EXPECT_EQ(Printed(),
-            "***** Error\n同名のフォルダが既に存在するため、出力ファイルを作成できません： \\Work\\dir\n");
+            "***** Error\n同名のフォルダが既に存在するため、出力ファイルを作成できません： "
+            "\\Work\\dir\n");
   EXPECT_EQ(Run(u"in.txt \\Nowhere\\out.txt"), 1);
-  EXPECT_EQ(Printed(), "***** Error\n出力ファイルのオープンでエラーが発生しました：  \\Nowhere\\out.txt\n");
+  EXPECT_EQ(Printed(),
+            "***** Error\n出力ファイルのオープンでエラーが発生しました：  \\Nowhere\\out.txt\n");
   EXPECT_EQ(Run(u"/I XYZ in.txt"), 1);
   EXPECT_EQ(Printed(),
-            "***** Error\n/I の指定に誤りがあります。/I の後ろに指定できるキーワードを以下に示します：\n\n"
+            "***** Error\n/I の指定に誤りがあります。/I "
+            "の後ろに指定できるキーワードを以下に示します：\n\n"
             "SJIS  JIS  EUC  UNICODE  UTF8\n");
   EXPECT_EQ(Run(u"/N x in.txt"), 1);
   EXPECT_NE(Printed().find("CRLF  LF  CR"), std::string::npos);

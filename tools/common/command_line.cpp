@@ -12,9 +12,8 @@ std::u16string JoinArguments(const std::vector<std::string>& arguments) {
   for (const auto& argument : arguments) {
     if (!text.empty()) text += u' ';
     const std::u16string wide = platform::Utf8ToUtf16(argument);
-    const bool quote =
-        wide.empty() || (wide.find_first_of(u" \t") != std::u16string::npos &&
-                         wide.find(u'"') == std::u16string::npos);
+    const bool quote = wide.empty() || (wide.find_first_of(u" \t") != std::u16string::npos &&
+                                        wide.find(u'"') == std::u16string::npos);
     if (quote) {
       text += u'"' + wide + u'"';
     } else {

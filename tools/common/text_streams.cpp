@@ -131,7 +131,8 @@ std::string StreamEncoder::Finish() {
   return platform::Utf16ToUtf8(rest);
 }
 
-StandardOutput::StandardOutput() : StandardOutput(StreamModeFromEnvironment("TESSERA_STDOUT_MODE")) {}
+StandardOutput::StandardOutput()
+    : StandardOutput(StreamModeFromEnvironment("TESSERA_STDOUT_MODE")) {}
 
 StandardOutput::StandardOutput(StreamMode mode) : encoder_(mode) {}
 

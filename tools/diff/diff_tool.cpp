@@ -60,7 +60,8 @@ bool OpenDiffFile(DiffFile& file, int number, bool forcedUnicode, int codePage, 
     return false;
   }
   if (info->attributes & platform::kAttrDirectory) {
-    out.Write(u"file" + Number(number) + u" に指定されているのはフォルダです：" + file.path + u"\n");
+    out.Write(u"file" + Number(number) + u" に指定されているのはフォルダです：" + file.path +
+              u"\n");
     return false;
   }
   auto bytes = ReadFileBytes(file.path);

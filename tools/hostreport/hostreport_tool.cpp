@@ -9,9 +9,9 @@ namespace tessera::tools {
 
 namespace {
 
-constexpr std::u16string_view kUsage[] = {
-    u"使用方法： hostreport [/h]", u"", u"　/h 使用方法を表示します", u"",
-    u"OS に関する情報とデバイスに関する情報を表示します"};
+constexpr std::u16string_view kUsage[] = {u"使用方法： hostreport [/h]", u"",
+                                          u"　/h 使用方法を表示します", u"",
+                                          u"OS に関する情報とデバイスに関する情報を表示します"};
 
 constexpr std::u16string_view kVersionError = u"バージョン情報の獲得に失敗しました。";
 
@@ -21,15 +21,16 @@ struct NamedNumber {
 };
 
 constexpr NamedNumber kArchitectures[] = {
-    {0, u"INTEL"}, {1, u"MIPS"}, {4, u"SHX"}, {5, u"ARM"}, {6, u"IA64"}, {9, u"AMD64"}, {12, u"ARM64"},
+    {0, u"INTEL"}, {1, u"MIPS"},  {4, u"SHX"},    {5, u"ARM"},
+    {6, u"IA64"},  {9, u"AMD64"}, {12, u"ARM64"},
 };
 
 constexpr NamedNumber kProcessorTypes[] = {
-    {105, u"SHx SH3DSP"},      {386, u"Intel 386"},     {486, u"Intel 486"},
-    {586, u"Intel Pentium"},   {686, u"Intel Pentium II"}, {1824, u"ARM720"},
-    {2200, u"Intel IA64"},     {2577, u"Strong ARM"},   {4000, u"MIPS R4000"},
-    {5000, u"MIPS R5000"},     {8664, u"AMD X8664"},    {10003, u"HITACHI SH3"},
-    {10005, u"HITACHI SH4"},   {43620, u"ARM64"},
+    {105, u"SHx SH3DSP"},    {386, u"Intel 386"},        {486, u"Intel 486"},
+    {586, u"Intel Pentium"}, {686, u"Intel Pentium II"}, {1824, u"ARM720"},
+    {2200, u"Intel IA64"},   {2577, u"Strong ARM"},      {4000, u"MIPS R4000"},
+    {5000, u"MIPS R5000"},   {8664, u"AMD X8664"},       {10003, u"HITACHI SH3"},
+    {10005, u"HITACHI SH4"}, {43620, u"ARM64"},
 };
 
 template <std::size_t N>

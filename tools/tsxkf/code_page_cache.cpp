@@ -46,7 +46,8 @@ std::optional<char16_t> CodePageCache::FromSjis(std::uint8_t lead, std::uint8_t 
     std::string bytes(1, static_cast<char>(lead));
     if (trail != 0) bytes += static_cast<char>(trail);
     auto wide = platform::MultiByteToWide(bytes, platform::kCodePageShiftJis);
-    const bool decoded = wide && wide->size() == 1 && ((*wide)[0] != kUndecodable || code == 0x8145);
+    const bool decoded =
+        wide && wide->size() == 1 && ((*wide)[0] != kUndecodable || code == 0x8145);
     if (decoded) slot = kFound | (*wide)[0];
   }
   if (slot == kNoMapping) return std::nullopt;

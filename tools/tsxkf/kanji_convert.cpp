@@ -19,7 +19,9 @@ bool IsSjisLead(std::uint8_t b) { return InRange(b, 0x81, 0x9F) || InRange(b, 0x
 bool IsSjisTrail(std::uint8_t b) { return InRange(b, 0x40, 0x7E) || InRange(b, 0x80, 0xFC); }
 bool IsHalfWidthKana(std::uint8_t b) { return InRange(b, 0xA1, 0xDF); }
 // Leads whose characters lie in the JIS X 0208 rows (0x21-0x7E).
-bool HasJisForm(std::uint8_t lead) { return InRange(lead, 0x81, 0x9F) || InRange(lead, 0xE0, 0xEF); }
+bool HasJisForm(std::uint8_t lead) {
+  return InRange(lead, 0x81, 0x9F) || InRange(lead, 0xE0, 0xEF);
+}
 
 void AppendPair(std::string& out, std::uint8_t a, std::uint8_t b) {
   out += static_cast<char>(a);
@@ -257,7 +259,8 @@ std::string Utf16ToSjisText(std::string_view data) {
   while (i + 1 < data.size()) {
     const std::uint8_t first = At(data, i);
     const std::uint8_t second = At(data, i + 1);
-    const auto unit = static_cast<char16_t>(bigEndian ? (first << 8) | second : (second << 8) | first);
+    const auto unit =
+        static_cast<char16_t>(bigEndian ? (first << 8) | second : (second << 8) | first);
     i += 2;
     if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < data.size()) {
       i += 2;  // the pair is one character beyond the code page

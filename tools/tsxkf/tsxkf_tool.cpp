@@ -21,9 +21,12 @@ constexpr std::u16string_view kMessages[] = {
     u"***** Error\n同名のフォルダが既に存在するため、出力ファイルを作成できません： ",
     u"出力ファイルは読み取り専用です。読み取り専用属性を解除して上書きしますか？\n\n",
     u"***** Error\nファイル属性の変更でエラーが発生しました： ",
-    u"***** Error\n/I の指定に誤りがあります。/I の後ろに指定できるキーワードを以下に示します：\n\nSJIS  JIS  EUC  UNICODE  UTF8",
-    u"***** Error\n/O の指定に誤りがあります。/O の後ろに指定できるキーワードを以下に示します：\n\nSJIS JIS EUC UNICODE UTF8 UTF8N",
-    u"***** Error\n/N の指定に誤りがあります。/N の後ろに指定できるキーワードを以下に示します：\n\nCRLF  LF  CR",
+    u"***** Error\n/I の指定に誤りがあります。/I "
+    u"の後ろに指定できるキーワードを以下に示します：\n\nSJIS  JIS  EUC  UNICODE  UTF8",
+    u"***** Error\n/O の指定に誤りがあります。/O "
+    u"の後ろに指定できるキーワードを以下に示します：\n\nSJIS JIS EUC UNICODE UTF8 UTF8N",
+    u"***** Error\n/N の指定に誤りがあります。/N "
+    u"の後ろに指定できるキーワードを以下に示します：\n\nCRLF  LF  CR",
     u"***** Error\n出力ファイルのオープンでエラーが発生しました：  ",
     u"***** Error\n出力ファイルの書き込みでエラーが発生しました： ",
 };

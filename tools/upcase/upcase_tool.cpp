@@ -7,7 +7,8 @@ namespace tessera::tools {
 
 namespace {
 
-constexpr std::u16string_view kUsage[] = {u"upcase [/U] [filename]", u" /U  指定のファイルは Unicode"};
+constexpr std::u16string_view kUsage[] = {u"upcase [/U] [filename]",
+                                          u" /U  指定のファイルは Unicode"};
 constexpr std::u16string_view kReadError = u"入力ファイルの読み込みでエラーが発生しました。";
 constexpr std::u16string_view kWriteError = u"データの出力中にエラーが発生しました。";
 
