@@ -25,6 +25,8 @@ TEST(ToolCommandLine, ShellTextOnlyWhenTheShellIsTheParent) {
   EXPECT_EQ(SelectCommandLine(std::nullopt, std::nullopt, 1, {}), u"");
   EXPECT_EQ(JoinArguments({"a", "", "say \"hi there\""}), u"a \"\" say \"hi there\"");
   EXPECT_EQ(JoinArguments({"漢字"}), u"漢字");
+  EXPECT_EQ(JoinArguments({"/R", "/tmp/a b/c.txt", "/home/x"}),
+            u"/R \"/tmp/a b/c.txt\" \"/home/x\"");
 }
 
 TEST(ToolFileArgument, RelativeNamesJoinTheShellDirectory) {

@@ -35,13 +35,23 @@ TEST(Sort, CodeUnitOrder) {
   EXPECT_EQ(Sort(u"", "\xEF\xBD\x81\nz\n"), "z\n\xEF\xBD\x81\n");
 }
 
-TEST(SortLines, DescendingAndLineEnds) {
-  std::vector<std::u16string> lines = {u"b", u"a", u"b", u"c"};
+TEST(SortLines, DescendingStableAndLineEnds) {
+  using Views = std::vector<std::u16string_view>;
+  Views lines = {u"b", u"a", u"b", u"c"};
   SortLines(lines, true, false);
-  EXPECT_EQ(lines, (std::vector<std::u16string>{u"c", u"b", u"b", u"a"}));
-  EXPECT_EQ(SplitSortLines(u"x\r\ny\n\n", true),
-            (std::vector<std::u16string>{u"x", u"y\n", u"\n"}));
-  EXPECT_EQ(SplitSortLines(u"x\n\n", false), (std::vector<std::u16string>{u"x", u""}));
+  EXPECT_EQ(lines, (Views{u"c", u"b", u"b", u"a"}));
+  // Equal lines keep their input order: views of distinct copies show it.
+  const std::u16string first = u"k";
+  const std::u16string second = u"k";
+  Views equal = {second, u"z", first};
+  SortLines(equal, false, false);
+  EXPECT_EQ(equal[0].data(), second.data());
+  EXPECT_EQ(equal[1].data(), first.data());
+  SortLines(equal, true, false);
+  EXPECT_EQ(equal[1].data(), second.data());
+  EXPECT_EQ(equal[2].data(), first.data());
+  EXPECT_EQ(SplitSortLines(u"x\r\ny\n\n", true), (Views{u"x", u"y\n", u"\n"}));
+  EXPECT_EQ(SplitSortLines(u"x\n\n", false), (Views{u"x", u""}));
   const auto pieces = SplitSortLines(std::u16string(1030, u'q'), false);
   ASSERT_EQ(pieces.size(), 2u);
   EXPECT_EQ(pieces[0].size(), 1023u);

@@ -12,8 +12,13 @@ std::u16string JoinArguments(const std::vector<std::string>& arguments) {
   for (const auto& argument : arguments) {
     if (!text.empty()) text += u' ';
     const std::u16string wide = platform::Utf8ToUtf16(argument);
-    const bool quote = wide.empty() || (wide.find_first_of(u" \t") != std::u16string::npos &&
-                                        wide.find(u'"') == std::u16string::npos);
+    // A host path such as /tmp/a.txt would read as an option letter; quoted,
+    // it is a name.
+    const bool hostPath =
+        wide.size() > 1 && wide[0] == u'/' && wide.find(u'/', 1) != std::u16string::npos;
+    const bool blanks = wide.find_first_of(u" \t") != std::u16string::npos;
+    const bool quote =
+        wide.empty() || ((hostPath || blanks) && wide.find(u'"') == std::u16string::npos);
     if (quote) {
       text += u'"' + wide + u'"';
     } else {

@@ -7,8 +7,9 @@
 
 namespace tessera::tools {
 
-// The arguments joined by single spaces; an argument holding a blank (or
-// nothing at all) is put in double quotes so that it stays one name.
+// The arguments joined by single spaces; an argument holding a blank, a
+// host path beginning with '/' and holding another '/', or nothing at all is
+// put in double quotes so that it stays one name.
 std::u16string JoinArguments(const std::vector<std::string>& arguments);
 
 // The shell hands its exact text in TESSERA_CMDLINE and its process id in

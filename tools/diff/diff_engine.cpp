@@ -1,8 +1,8 @@
 #include "tools/diff/diff_engine.h"
 
 #include <algorithm>
+#include <functional>
 #include <string_view>
-#include <unordered_map>
 
 namespace tessera::tools {
 
@@ -15,32 +15,64 @@ int Size(const Lines& lines) { return static_cast<int>(lines.size()); }
 // Each line of `from`, in order, pairs with the first line of `to` after the
 // highest one paired so far that is equal to it. Every line paired so far
 // lies at or before that highest line, so the first equal line after it is
-// always free: one list of positions per distinct line and a cursor into it
-// find it without scanning.
+// always free: a chain of the equal lines of `to` per distinct line, with a
+// cursor that only moves forward, finds it without scanning.
 void MatchLines(Lines& from, Lines& to, bool ignoreBlanks) {
-  std::vector<std::u16string> keys;
-  keys.reserve(to.size());
-  for (const auto& line : to) keys.push_back(DiffKey(line.text, ignoreBlanks));
-  struct Positions {
-    std::vector<int> at;
-    std::size_t next = 0;
+  const int m = Size(to);
+  std::vector<std::u16string> strippedTo;
+  if (ignoreBlanks) {
+    strippedTo.reserve(to.size());
+    for (const auto& line : to) strippedTo.push_back(DiffKey(line.text, true));
+  }
+  auto keyOf = [&](int k) -> std::u16string_view {
+    return ignoreBlanks ? std::u16string_view(strippedTo[static_cast<std::size_t>(k)])
+                        : std::u16string_view(to[static_cast<std::size_t>(k)].text);
   };
-  std::unordered_map<std::u16string_view, Positions> index;
-  index.reserve(keys.size());
-  for (int k = 0; k < Size(to); ++k) index[keys[static_cast<std::size_t>(k)]].at.push_back(k);
+  const std::hash<std::u16string_view> hasher;
+
+  // Open addressing: a slot holds the cursor of one distinct line's chain.
+  std::size_t capacity = 16;
+  while (capacity < to.size() * 2) capacity <<= 1;
+  struct Slot {
+    std::size_t hash = 0;
+    int first = -1;   // the chain's first line, standing for its text
+    int cursor = -1;  // the next line of the chain not yet passed
+  };
+  std::vector<Slot> slots(capacity);
+  std::vector<int> next(to.size(), -1);
+  auto find = [&](std::u16string_view key, std::size_t hash) -> Slot& {
+    std::size_t i = hash & (capacity - 1);
+    while (slots[i].first >= 0 && (slots[i].hash != hash || keyOf(slots[i].first) != key)) {
+      i = (i + 1) & (capacity - 1);
+    }
+    return slots[i];
+  };
+  // Built from the end so that each chain runs in ascending order.
+  for (int k = m - 1; k >= 0; --k) {
+    const std::u16string_view key = keyOf(k);
+    const std::size_t hash = hasher(key);
+    Slot& slot = find(key, hash);
+    if (slot.first >= 0) next[static_cast<std::size_t>(k)] = slot.first;
+    slot.hash = hash;
+    slot.first = k;
+    slot.cursor = k;
+  }
 
   int last = -1;
-  std::u16string key;
+  std::u16string stripped;
   for (int j = 0; j < Size(from); ++j) {
-    key = DiffKey(from[static_cast<std::size_t>(j)].text, ignoreBlanks);
-    const auto found = index.find(key);
-    if (found == index.end()) continue;
-    Positions& positions = found->second;
-    while (positions.next < positions.at.size() && positions.at[positions.next] <= last) {
-      ++positions.next;
+    std::u16string_view key = from[static_cast<std::size_t>(j)].text;
+    if (ignoreBlanks) {
+      stripped = DiffKey(key, true);
+      key = stripped;
     }
-    if (positions.next == positions.at.size()) continue;
-    const int k = positions.at[positions.next++];
+    Slot& slot = find(key, hasher(key));
+    if (slot.first < 0) continue;
+    while (slot.cursor >= 0 && slot.cursor <= last)
+      slot.cursor = next[static_cast<std::size_t>(slot.cursor)];
+    if (slot.cursor < 0) continue;
+    const int k = slot.cursor;
+    slot.cursor = next[static_cast<std::size_t>(k)];
     from[static_cast<std::size_t>(j)].match = k;
     to[static_cast<std::size_t>(k)].match = j;
     last = std::max(last, k);

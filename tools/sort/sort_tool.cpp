@@ -64,8 +64,8 @@ SortOptions ParseSortCommandLine(std::u16string_view text, std::u16string_view d
   return options;
 }
 
-std::vector<std::u16string> SplitSortLines(std::u16string_view text, bool unicode) {
-  std::vector<std::u16string> lines;
+std::vector<std::u16string_view> SplitSortLines(std::u16string_view text, bool unicode) {
+  std::vector<std::u16string_view> lines;
   LineReader reader(text, kLineBuffer);
   std::u16string_view line;
   while (reader.Next(line)) {
@@ -74,12 +74,12 @@ std::vector<std::u16string> SplitSortLines(std::u16string_view text, bool unicod
     } else if (!line.empty() && line.back() == u'\n') {
       line.remove_suffix(1);
     }
-    lines.emplace_back(line);
+    lines.push_back(line);
   }
   return lines;
 }
 
-void SortLines(std::vector<std::u16string>& lines, bool descending, bool unique) {
+void SortLines(std::vector<std::u16string_view>& lines, bool descending, bool unique) {
   // Equal lines keep their input order in both directions.
   if (descending) {
     std::stable_sort(lines.begin(), lines.end(), std::greater<>());
@@ -102,8 +102,7 @@ int RunSort(const ToolContext& context) {
     (void)out.Flush();
     return kExitFailure;
   }
-  std::vector<std::u16string> lines = SplitSortLines(*text, options.unicode);
-  text->clear();
+  std::vector<std::u16string_view> lines = SplitSortLines(*text, options.unicode);
   SortLines(lines, options.descending, options.unique);
   for (const auto& line : lines) out.WriteLine(line);
   if (!out.Flush().ok()) {

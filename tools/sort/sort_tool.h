@@ -21,13 +21,13 @@ struct SortOptions {
 // Options first, then everything else is the file name (blanks included).
 SortOptions ParseSortCommandLine(std::u16string_view text, std::u16string_view directory);
 
-// The reads of the text as stored lines: with Unicode input a final CR LF is
-// removed (a lone LF stays), otherwise a final LF.
-std::vector<std::u16string> SplitSortLines(std::u16string_view text, bool unicode);
+// The reads of the text as stored lines (views into it): with Unicode input
+// a final CR LF is removed (a lone LF stays), otherwise a final LF.
+std::vector<std::u16string_view> SplitSortLines(std::u16string_view text, bool unicode);
 
 // Stable order by code unit, ascending or descending; unique drops a line
 // identical to the one before it.
-void SortLines(std::vector<std::u16string>& lines, bool descending, bool unique);
+void SortLines(std::vector<std::u16string_view>& lines, bool descending, bool unique);
 
 // The whole program; returns its exit code.
 int RunSort(const ToolContext& context);
