@@ -1,0 +1,22 @@
+// The standard streams and process facts a window-less tool needs: whole
+// standard input, standard output writes, its parent and its environment.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/result.h"
+
+namespace tessera::platform {
+
+// Reads standard input to its end.
+Result<std::string> ReadStandardInput();
+// Writes all bytes to standard output (retrying after interrupts).
+Status WriteStandardOutput(std::string_view bytes);
+// Process id of the parent process.
+long ParentProcessId();
+// The value of an environment variable; none when it is not set.
+std::optional<std::string> EnvironmentValue(const char* name);
+
+}  // namespace tessera::platform

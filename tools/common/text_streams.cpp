@@ -1,0 +1,159 @@
+#include "tools/common/text_streams.h"
+
+#include <cstring>
+
+#include "platform/codepage.h"
+#include "platform/standard_streams.h"
+#include "platform/text.h"
+
+namespace tessera::tools {
+
+namespace {
+
+constexpr std::size_t kOutputChunk = 1 << 16;
+
+bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+
+std::string ToUtf16LeBytes(std::u16string_view text) {
+  std::string out(text.size() * 2, '\0');
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    out[2 * i] = static_cast<char>(text[i] & 0xFF);
+    out[2 * i + 1] = static_cast<char>(text[i] >> 8);
+  }
+  return out;
+}
+
+}  // namespace
+
+StreamMode ParseStreamMode(const char* value) {
+  if (value == nullptr) return StreamMode::Utf8;
+  if (std::strcmp(value, "text") == 0) return StreamMode::Text;
+  if (std::strcmp(value, "binary") == 0) return StreamMode::Binary;
+  return StreamMode::Utf8;
+}
+
+StreamMode StreamModeFromEnvironment(const char* variable) {
+  const auto value = platform::EnvironmentValue(variable);
+  return ParseStreamMode(value ? value->c_str() : nullptr);
+}
+
+int ToolCodePage() {
+  const bool fromShell = platform::EnvironmentValue("TESSERA_STDOUT_MODE").has_value() ||
+                         platform::EnvironmentValue("TESSERA_STDIN_MODE").has_value();
+  return fromShell ? platform::AnsiCodePage() : platform::kCodePageUtf8;
+}
+
+std::u16string DecodeTextBytes(std::string_view bytes, int codePage) {
+  std::u16string text;
+  if (codePage == platform::kCodePageUtf8) {
+    text = platform::Utf8ToUtf16(bytes);
+  } else {
+    auto decoded = platform::MultiByteToWide(bytes, codePage);
+    text = decoded ? std::move(*decoded) : platform::Utf8ToUtf16(bytes);
+  }
+  std::size_t out = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') continue;
+    text[out++] = text[i];
+  }
+  text.resize(out);
+  return text;
+}
+
+std::u16string DecodeUtf16Le(std::string_view bytes) {
+  std::u16string text(bytes.size() / 2, u'\0');
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    text[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                    (static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
+  }
+  return text;
+}
+
+std::u16string DecodeStreamBytes(std::string_view bytes, StreamMode mode) {
+  switch (mode) {
+    case StreamMode::Binary:
+      return DecodeUtf16Le(bytes);
+    case StreamMode::Text:
+      return DecodeTextBytes(bytes, platform::AnsiCodePage());
+    case StreamMode::Utf8:
+      break;
+  }
+  return DecodeTextBytes(bytes, platform::kCodePageUtf8);
+}
+
+std::u16string_view SkipByteOrderMark(std::u16string_view text) {
+  if (!text.empty() && (text.front() == 0xFEFF || text.front() == 0xFFFE)) text.remove_prefix(1);
+  return text;
+}
+
+StreamEncoder::StreamEncoder(StreamMode mode)
+    : mode_(mode), codePage_(mode == StreamMode::Text ? platform::AnsiCodePage() : 0) {}
+
+std::string StreamEncoder::Encode(std::u16string_view text) {
+  std::u16string chunk = std::move(pending_);
+  pending_.clear();
+  if (mode_ == StreamMode::Text) {
+    chunk.reserve(chunk.size() + text.size() + text.size() / 16);
+    for (char16_t c : text) {
+      if (c == u'\n' && !lastWasCr_) chunk += u'\r';
+      chunk += c;
+      lastWasCr_ = c == u'\r';
+    }
+  } else {
+    chunk.append(text);
+  }
+  if (!chunk.empty() && IsHighSurrogate(chunk.back())) {
+    pending_ = chunk.back();
+    chunk.pop_back();
+  }
+  switch (mode_) {
+    case StreamMode::Binary:
+      return ToUtf16LeBytes(chunk);
+    case StreamMode::Text: {
+      auto bytes = platform::WideToMultiByte(chunk, codePage_);
+      return bytes ? std::move(*bytes) : platform::Utf16ToUtf8(chunk);
+    }
+    case StreamMode::Utf8:
+      break;
+  }
+  return platform::Utf16ToUtf8(chunk);
+}
+
+std::string StreamEncoder::Finish() {
+  if (pending_.empty()) return {};
+  const std::u16string rest = std::move(pending_);
+  pending_.clear();
+  if (mode_ == StreamMode::Binary) return ToUtf16LeBytes(rest);
+  if (mode_ == StreamMode::Text) {
+    auto bytes = platform::WideToMultiByte(rest, codePage_);
+    if (bytes) return std::move(*bytes);
+  }
+  return platform::Utf16ToUtf8(rest);
+}
+
+StandardOutput::StandardOutput()
+    : StandardOutput(StreamModeFromEnvironment("TESSERA_STDOUT_MODE")) {}
+
+StandardOutput::StandardOutput(StreamMode mode) : encoder_(mode) {}
+
+StandardOutput::~StandardOutput() { (void)Flush(); }
+
+void StandardOutput::Write(std::u16string_view text) {
+  buffer_.append(text);
+  if (buffer_.size() >= kOutputChunk) Drain();
+}
+
+void StandardOutput::Drain() {
+  const std::string bytes = encoder_.Encode(buffer_);
+  buffer_.clear();
+  if (status_.ok() && !bytes.empty()) status_ = platform::WriteStandardOutput(bytes);
+}
+
+platform::Status StandardOutput::Flush() {
+  Drain();
+  const std::string rest = encoder_.Finish();
+  if (status_.ok() && !rest.empty()) status_ = platform::WriteStandardOutput(rest);
+  return status_;
+}
+
+}  // namespace tessera::tools

@@ -1,0 +1,59 @@
+#include "tools/common/tool_environment.h"
+
+#include "platform/device.h"
+#include "platform/files.h"
+#include "platform/standard_streams.h"
+#include "tools/common/command_line.h"
+#include "tools/common/current_directory.h"
+
+namespace tessera::tools {
+
+void SetupToolDevice() {
+  const auto root = platform::EnvironmentValue("TESSERA_ROOT");
+  if (!root || root->empty()) return;
+  platform::DeviceOptions options;
+  options.root = *root;
+  options.shippedEntries.clear();
+  // A device that cannot be set up leaves '\' paths unresolved; each tool
+  // then reports them as files it cannot find.
+  (void)platform::SetupDevice(options);
+}
+
+platform::Result<std::string> ReadFileBytes(std::u16string_view path) {
+  auto bytes = platform::ReadWholeFile(path);
+  if (!bytes) return bytes.error();
+  return std::string(bytes->begin(), bytes->end());
+}
+
+ToolContext ProcessToolContext(int argc, char** argv, ToolOutput& output) {
+  SetupToolDevice();
+  ToolContext context;
+  context.commandLine = ToolCommandLine(argc, argv);
+  context.directory = ReadSharedCurrentDirectory();
+  context.fileCodePage = ToolCodePage();
+  context.inputMode = StreamModeFromEnvironment("TESSERA_STDIN_MODE");
+  context.readStandardInput = [] { return platform::ReadStandardInput(); };
+  context.output = &output;
+  return context;
+}
+
+platform::Result<std::u16string> ReadToolInput(const ToolContext& context,
+                                               const std::optional<std::u16string>& file,
+                                               bool unicodeFile, bool skipMark) {
+  if (!file) {
+    if (!context.readStandardInput) return std::u16string();
+    auto bytes = context.readStandardInput();
+    if (!bytes) return bytes.error();
+    return DecodeStreamBytes(*bytes, context.inputMode);
+  }
+  auto bytes = ReadFileBytes(*file);
+  if (!bytes) return bytes.error();
+  std::u16string text =
+      unicodeFile ? DecodeUtf16Le(*bytes) : DecodeTextBytes(*bytes, context.fileCodePage);
+  if (skipMark && !text.empty() && SkipByteOrderMark(text).size() != text.size()) {
+    text.erase(0, 1);
+  }
+  return text;
+}
+
+}  // namespace tessera::tools
