@@ -92,11 +92,7 @@ ResultCode EchoToFile(ShellContext& context, const RedirectSpec& spec, const Ech
 
   std::string bytes;
   if (utf16) {
-    bytes.reserve(text.size() * 2);
-    for (char16_t c : text) {
-      bytes += static_cast<char>(c & 0xFF);
-      bytes += static_cast<char>(c >> 8);
-    }
+    bytes = platform::WideToMultiByte(text, platform::kCodePageUtf16Le).value();
   } else {
     bytes = platform::WideToAnsi(text);
   }

@@ -14,7 +14,6 @@ namespace tessera::platform {
 namespace {
 
 constexpr char16_t kUndecodable = 0x30FB;  // KATAKANA MIDDLE DOT
-constexpr int kCodePageUtf16Le = 1200;
 
 const char* IconvName(int codePage) {
   switch (codePage) {

@@ -11,6 +11,7 @@ namespace tessera::platform {
 inline constexpr int kCodePageShiftJis = 932;
 inline constexpr int kCodePageWestern = 1252;
 inline constexpr int kCodePageUtf8 = 65001;
+inline constexpr int kCodePageUtf16Le = 1200;
 
 // 932 unless TESSERA_ACP names another code page (1252, 65001, ...).
 // Read once; an unusable value falls back to 932.

@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "platform/codepage.h"
 #include "platform/shared_memory.h"
 #include "shell/scanner.h"
 
@@ -42,14 +43,7 @@ std::u16string PublishedDirectoryText(std::u16string_view path) {
 bool PublishCurrentDirectory(std::u16string_view path) {
   if (!Block()) return false;
   const std::u16string text = PublishedDirectoryText(path);
-  std::vector<std::uint8_t> bytes;
-  bytes.reserve((text.size() + 1) * 2);
-  for (char16_t c : text) {
-    bytes.push_back(static_cast<std::uint8_t>(c & 0xFF));
-    bytes.push_back(static_cast<std::uint8_t>(c >> 8));
-  }
-  bytes.push_back(0);
-  bytes.push_back(0);
+  const std::string bytes = platform::WideToMultiByte(text + u'\0', platform::kCodePageUtf16Le).value();
   return Block()->Write(0, bytes.data(), bytes.size()).ok();
 }
 
