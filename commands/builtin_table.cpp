@@ -2,12 +2,18 @@
 // command group in commands/) and add one row here at its place in the
 // lookup order; the first row whose words match runs.
 #include "commands/attrib_command.h"
+#include "commands/batch_commands.h"
 #include "commands/console_commands.h"
 #include "commands/copy_command.h"
 #include "commands/delete_command.h"
 #include "commands/dir_command.h"
+#include "commands/directory_commands.h"
 #include "commands/echo_command.h"
+#include "commands/environment_commands.h"
 #include "commands/help_command.h"
+#include "commands/time_commands.h"
+#include "commands/type_command.h"
+#include "launch/process_table.h"
 #include "shell/command.h"
 
 namespace tessera {
@@ -15,19 +21,33 @@ namespace tessera {
 namespace {
 
 constexpr BuiltinCommand kBuiltins[] = {
+    {{u"CD", u"CHDIR", u"PWD"}, CdCommand, LevelReset::Before},
     {{u"ATTRIB"}, AttribCommand, LevelReset::Before},
+    {{u"BG"}, BgCommand, LevelReset::Before},
+    {{u"CALL"}, CallCommand, LevelReset::Before},
     {{u"CLS", u"CLEAR"}, ClsCommand, LevelReset::Before},
     {{u"COPY", u"CP"}, CopyCommand, LevelReset::Before},
+    {{u"DATE"}, DateCommand, LevelReset::Before},
     {{u"DEL", u"ERASE"}, DeleteCommand, LevelReset::Before},
     {{u"DIR", u"LS"}, DirCommand, LevelReset::Before},
     {{u"ECHO"}, EchoCommand, LevelReset::AfterSuccess},
     {{u"ENTRY"}, EntryCommand, LevelReset::Before},
     {{u"EXIT"}, ExitCommand, LevelReset::None},
     {{u"GOTO"}, GotoCommand, LevelReset::None},
+    {{u"SET"}, SetCommand, LevelReset::Before},
     {{u"HELP"}, HelpCommand, LevelReset::Before},
+    {{u"IF"}, IfCommand, LevelReset::ReadThenReset},
+    {{u"KILL"}, KillCommand, LevelReset::Before},
+    {{u"PATH"}, PathCommand, LevelReset::Before},
+    {{u"PROMPT"}, PromptCommand, LevelReset::Before},
     {{u"PAUSE"}, PauseCommand, LevelReset::None},
+    {{u"PUSHD"}, PushdCommand, LevelReset::Before},
+    {{u"POPD"}, PopdCommand, LevelReset::Before},
     {{u"REM"}, RemCommand, LevelReset::None},
+    {{u"SHIFT"}, ShiftCommand, LevelReset::Before},
     {{u"SLEEP"}, SleepCommand, LevelReset::Before},
+    {{u"TIME"}, TimeCommand, LevelReset::Before},
+    {{u"TYPE", u"CAT"}, TypeCommand, LevelReset::Before},
     {{u"BEEP"}, BeepCommand, LevelReset::Before},
 };
 

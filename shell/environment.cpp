@@ -6,6 +6,7 @@
 #include "platform/filetime.h"
 #include "platform/sysinfo.h"
 #include "platform/text.h"
+#include "shell/current_directory.h"
 #include "shell/format.h"
 #include "shell/message_catalogue.h"
 #include "shell/output.h"
@@ -37,6 +38,7 @@ ResultCode InitContextDefaults(ShellContext& context) {
     entry->flags = flags;
   };
   put(kCurDir, u"", kValueNotDeletable);
+  PublishCurrentDirectory(u"");
   put(kEchoMode, u"ON", kValueHidden | kValueNotDeletable);
   put(kPrompt, kDefaultPrompt, kValueNotDeletable);
   const std::u16string programDirectory = platform::ProgramDirectory();
@@ -114,6 +116,17 @@ std::u16string ExpandPrompt(ShellContext& context) {
     out += piece;
   }
   return out;
+}
+
+std::optional<std::u16string> NextPathElement(std::u16string_view& rest) {
+  const std::size_t semicolon = rest.find(u';');
+  const std::u16string_view element = rest.substr(0, semicolon);
+  rest = semicolon == std::u16string_view::npos ? std::u16string_view() : rest.substr(semicolon + 1);
+  if (element.empty()) {
+    rest = std::u16string_view();
+    return std::nullopt;
+  }
+  return std::u16string(element.substr(0, kMaxPathElement));
 }
 
 void PrintPrompt(ShellContext& context) {

@@ -1,6 +1,9 @@
 // The start-up values of a session and the prompt.
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "shell/result_codes.h"
 #include "shell/shell_context.h"
 
@@ -22,5 +25,12 @@ std::u16string FormatOsVersion(int major, int minor);
 std::u16string ExpandPrompt(ShellContext& context);
 // Prints the expanded prompt without a line end.
 void PrintPrompt(ShellContext& context);
+
+// Longest PATH element taken, in UTF-16 units (longer ones are cut).
+inline constexpr std::size_t kMaxPathElement = 1039;
+// Takes the next ';'-separated element off the front of `rest` (elements
+// are not trimmed). None at the end of the list: the end of the text, or
+// an empty element (two ';' in a row, a final ';').
+std::optional<std::u16string> NextPathElement(std::u16string_view& rest);
 
 }  // namespace tessera

@@ -51,7 +51,7 @@ void RunCommand(const BuiltinCommand& command, CommandCall& call) {
 }  // namespace
 
 std::optional<std::size_t> ExecuteLine(std::u16string_view received, ShellContext& context,
-                                       const BatchPosition* batch, std::uint32_t flags) {
+                                       const BatchPosition* batch, std::uint32_t flags, LineOutcome* outcome) {
   const std::u16string_view line = SkipBlanks(received);
   if (line.empty()) return Successor(batch);
   if (batch && batch->lines && !batch->current) return std::nullopt;
@@ -101,6 +101,10 @@ std::optional<std::size_t> ExecuteLine(std::u16string_view received, ShellContex
     if (Host* host = CurrentHost()) host->AddToHistory(received);
   }
 
+  if (outcome) {
+    outcome->jumped = call.flow == BatchFlow::JumpToLabel;
+    outcome->endedFile = call.flow == BatchFlow::EndFile;
+  }
   if (!batch || !batch->lines) return std::nullopt;
   switch (call.flow) {
     case BatchFlow::EndFile:

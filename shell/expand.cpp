@@ -18,13 +18,10 @@ constexpr std::size_t kMaxArgumentPath = 259;
 
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
-std::vector<std::u16string> BatchArguments(const ShellContext& context) {
+std::u16string Element(const ShellContext& context, std::size_t index) {
   const std::u16string* value = context.GetValueText(kBatchArgs);
-  return value ? SplitMultiString(*value) : std::vector<std::u16string>();
-}
-
-std::u16string Element(const std::vector<std::u16string>& args, std::size_t index) {
-  return index < args.size() ? args[index] : std::u16string();
+  if (!value) return std::u16string();
+  return std::u16string(MultiStringElement(*value, index).value_or(u""));
 }
 
 // The argument without its surrounding quotes.
@@ -128,15 +125,6 @@ const ContextValue* FindByPrefix(const ShellContext& context, std::u16string_vie
 
 Expansion ExpandVariables(std::u16string_view line, ShellContext& context, std::uint32_t flags) {
   const bool inBatch = (flags & kExpandInBatch) != 0;
-  std::vector<std::u16string> args;
-  bool argsRead = false;
-  auto batchArgs = [&]() -> const std::vector<std::u16string>& {
-    if (!argsRead) {
-      args = BatchArguments(context);
-      argsRead = true;
-    }
-    return args;
-  };
 
   Expansion result;
   std::u16string& out = result.text;
@@ -156,15 +144,17 @@ Expansion ExpandVariables(std::u16string_view line, ShellContext& context, std::
       continue;
     }
     if (inBatch && IsDigit(next)) {
-      out += Element(batchArgs(), static_cast<std::size_t>(next - u'0'));
+      out += Element(context, static_cast<std::size_t>(next - u'0'));
       ++result.substitutions;
       i += 2;
       continue;
     }
     if (inBatch && next == u'*') {
-      for (std::size_t k = 1; k <= 9 && k < batchArgs().size(); ++k) {
+      for (std::size_t k = 1; k <= 9; ++k) {
+        const std::u16string element = Element(context, k);
+        if (element.empty()) break;
         out += u' ';
-        out += batchArgs()[k];
+        out += element;
       }
       ++result.substitutions;
       i += 2;
@@ -176,7 +166,7 @@ Expansion ExpandVariables(std::u16string_view line, ShellContext& context, std::
       Modifiers modifiers;
       while (j < line.size() && !IsDigit(line[j]) && TakeModifier(line[j], modifiers)) ++j;
       if (j < line.size() && IsDigit(line[j])) {
-        out += TildeValue(Element(batchArgs(), static_cast<std::size_t>(line[j] - u'0')), modifiers, context);
+        out += TildeValue(Element(context, static_cast<std::size_t>(line[j] - u'0')), modifiers, context);
         i = j + 1;
       } else {
         i = j;  // not a modifier: the reference gives nothing, the text goes on here

@@ -1,5 +1,7 @@
 #include "shell/multi_string.h"
 
+#include <algorithm>
+
 namespace tessera {
 
 std::vector<std::u16string> SplitMultiString(std::u16string_view value) {
@@ -15,6 +17,27 @@ std::vector<std::u16string> SplitMultiString(std::u16string_view value) {
     start = end + 1;
   }
   return elements;
+}
+
+std::optional<std::u16string_view> MultiStringElement(std::u16string_view value, std::size_t index) {
+  std::size_t start = 0;
+  for (std::size_t i = 0;; ++i) {
+    if (start >= value.size()) return std::nullopt;
+    const std::size_t end = std::min(value.find(u'\0', start), value.size());
+    if (end == start) return std::nullopt;  // the closing NUL
+    if (i == index) return value.substr(start, end - start);
+    start = end + 1;
+  }
+}
+
+void RemoveFirstElement(std::u16string& value) {
+  const std::size_t end = value.find(u'\0');
+  if (end == std::u16string::npos) {
+    value.clear();
+  } else if (end > 0) {
+    value.erase(0, end + 1);
+  }
+  if (value.empty()) value = std::u16string(1, u'\0');
 }
 
 std::u16string JoinMultiString(const std::vector<std::u16string>& elements) {

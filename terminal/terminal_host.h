@@ -22,6 +22,8 @@ class TerminalHost : public Host {
   void Beep(std::uint32_t soundType) override;
 
   bool closeRequested() const { return closeRequested_; }
+  // The user kept the shell open when asked about running programs.
+  void ResumeAfterClose() { closeRequested_ = false; }
   CommandHistory& history() { return history_; }
 
  private:

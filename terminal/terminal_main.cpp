@@ -1,10 +1,18 @@
 #include "terminal/terminal_main.h"
 
+#include <unistd.h>
+
 #include <string>
+
+#include "launch/process_table.h"
+#include "launch/resting_files.h"
+#include "launch/stream_switches.h"
 
 #include "platform/device.h"
 #include "platform/terminal.h"
 #include "platform/text.h"
+#include "shell/current_directory.h"
+#include "shell/device_clock.h"
 #include "shell/environment.h"
 #include "shell/execute.h"
 #include "shell/message_catalogue.h"
@@ -34,12 +42,32 @@ void RunTypedLine(std::u16string_view line, ShellContext& context) {
   session.stopRequested = false;
 }
 
+// Background programs still running when the session ends: ended after
+// the user agrees; otherwise waited for, so that none is left orphaned
+// (Ctrl+C then ends them). Gives false to go on with the session.
+bool CloseWithPrograms(bool inputEnded) {
+  if (PurgeForExit() == 0 || ConfirmExitWithPrograms()) return true;
+  if (!inputEnded) return false;
+  while (PurgeForExit() > 0) {
+    if (platform::TakeInterrupt()) {
+      Processes().EndAll();
+      break;
+    }
+    usleep(200 * 1000);
+  }
+  return true;
+}
+
 // Reads typed lines until the end of input or EXIT; gives the exit code.
 int RunSession(TerminalConsole& console, TerminalHost& host, const platform::TerminalDescriptors& fds,
                ShellContext& context) {
   const bool interactive = platform::IsTerminal(fds.input) && platform::IsTerminal(fds.output);
   LineEditor editor(fds.input, fds.output, host.history());
-  while (!host.closeRequested()) {
+  for (;;) {
+    if (host.closeRequested()) {
+      if (CloseWithPrograms(false)) break;
+      host.ResumeAfterClose();
+    }
     PrintPrompt(context);
     std::optional<std::u16string> line;
     if (interactive) {
@@ -50,6 +78,7 @@ int RunSession(TerminalConsole& console, TerminalHost& host, const platform::Ter
     }
     if (!line) {
       if (!console.AtLineStart()) platform::WriteAll(fds.output, "\n");
+      CloseWithPrograms(true);
       break;
     }
     // The typed line joins the console as in the window; on a terminal the
@@ -95,6 +124,7 @@ int TerminalMain(int argc, char** argv) {
     return 1;
   }
   ChooseProgramFileNames();
+  LoadDeviceClock();
 
   TerminalConsole console(fds.output);
   TerminalHost host(fds, options.answer);
@@ -104,6 +134,14 @@ int TerminalMain(int argc, char** argv) {
   platform::InstallInterruptHandler();
   LoadMessageOverrides();
 
+  // Other programs of the device read the current directory from here.
+  CreateCurrentDirectoryBlock();
+  // Between programs the standard streams rest on their files.
+  LoadStreamSwitches();
+  const StreamSwitches& switches = CurrentStreamSwitches();
+  if (switches.useStdin) RestStream(platform::StandardStream::Input);
+  if (switches.useStdout) RestStream(platform::StandardStream::Output);
+  if (switches.useStderr) RestStream(platform::StandardStream::Error);
   ShellContext context;
   InitContextDefaults(context);
 
@@ -111,10 +149,16 @@ int TerminalMain(int argc, char** argv) {
   if (options.command) {
     RunTypedLine(platform::Utf8ToUtf16(*options.command), context);
     if (!console.AtLineStart()) platform::WriteAll(fds.output, "\n");
+    CloseWithPrograms(true);
     exitCode = static_cast<int>(GetErrorLevel(context));
   } else {
     exitCode = RunSession(console, host, fds, context);
   }
+  for (auto stream : {platform::StandardStream::Input, platform::StandardStream::Output,
+                      platform::StandardStream::Error}) {
+    ReleaseRestingFile(stream);
+  }
+  CloseCurrentDirectoryBlock();
   SetHost(nullptr);
   SetConsoleSurface(nullptr);
   FreeMessageTexts();

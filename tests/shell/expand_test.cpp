@@ -108,6 +108,16 @@ TEST(MultiString, RoundTrip) {
   EXPECT_EQ(joined.size(), 5u + 1 + 5 + 1 + 1 + 1 + 1);
   EXPECT_EQ(SplitMultiString(joined), elements);
   EXPECT_TRUE(SplitMultiString(JoinMultiString({})).empty());
+  EXPECT_EQ(MultiStringElement(joined, 1), std::u16string_view(u"\"x y\""));
+  EXPECT_EQ(MultiStringElement(joined, 3), std::nullopt);
+  std::u16string shifted = joined;
+  RemoveFirstElement(shifted);
+  EXPECT_EQ(SplitMultiString(shifted), (std::vector<std::u16string>{u"\"x y\"", u"z"}));
+  RemoveFirstElement(shifted);
+  RemoveFirstElement(shifted);
+  EXPECT_TRUE(SplitMultiString(shifted).empty());
+  RemoveFirstElement(shifted);  // an empty list stays empty
+  EXPECT_TRUE(SplitMultiString(shifted).empty());
 }
 
 }  // namespace

@@ -10,6 +10,15 @@ namespace tessera::testing {
 std::u16string U(const std::string& utf8) { return platform::Utf8ToUtf16(utf8); }
 std::string Utf8(std::u16string_view text) { return platform::Utf16ToUtf8(text); }
 
+void RecordingHost::PumpEvents() {
+  if (stopAfterPumps >= 0 && pumps++ >= stopAfterPumps) {
+    Session().stopRequested = true;
+    stopAfterPumps = -1;
+  } else if (stopAfterPumps < 0) {
+    ++pumps;
+  }
+}
+
 MessageBoxAnswer RecordingHost::ShowMessageBox(const MessageBoxRequest& request) {
   questions.emplace_back(request.text);
   captions.emplace_back(request.caption);

@@ -18,7 +18,7 @@ namespace tessera::testing {
 
 class RecordingHost : public Host {
  public:
-  void PumpEvents() override { ++pumps; }
+  void PumpEvents() override;
   MessageBoxAnswer ShowMessageBox(const MessageBoxRequest& request) override;
   void AddToHistory(std::u16string_view line) override { history.emplace_back(line); }
   void CloseApplication() override { ++closeRequests; }
@@ -30,6 +30,7 @@ class RecordingHost : public Host {
   std::vector<std::u16string> history;
   std::vector<std::uint32_t> beeps;
   int pumps = 0;
+  int stopAfterPumps = -1;  // >= 0: ask to stop once that many pumps have passed
   int closeRequests = 0;
 };
 

@@ -13,14 +13,16 @@
 //   --- mtime \Dir\Name.txt 1999-12-31 23:59
 //                                       (last-write time in local time, set after
 //                                        every file and directory of the case exists)
+//   --- program \Dir\Name.exe           (a link to the test program tprog.exe)
+//   --- link \Dir\Name.exe /host/path   (a link to a host file)
 //   --- command LINE                    (run with -c instead of typed input)
 //   --- input                           (the lines typed on standard input)
 //   --- expect                          (standard output, line by line)
 //   --- expect-file-hex \Dir\Name.txt   (the bytes a file must hold afterwards)
 //   --- stderr-has TEXT                 (standard error must contain TEXT)
 //   --- exit N                          (the exit code; 0 when not given)
-// In expected text, "{ROOT}" stands for the device root's host path and a
-// line "{ANY}" for any one line.
+// In typed and expected text, "{ROOT}" stands for the device root's host path and
+// "{ANY}" for any run of characters within the line.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -107,7 +109,8 @@ std::vector<Case> ParseTranscript(const std::string& path) {
       body = nullptr;
       if (word == "options:") {
         for (auto& w : SplitWords(rest)) c.options.push_back(w);
-      } else if (word == "file" || word == "file-lf" || word == "file-utf16" || word == "file-hex" || word == "dir") {
+      } else if (word == "file" || word == "file-lf" || word == "file-utf16" || word == "file-hex" || word == "dir" ||
+                 word == "program" || word == "link") {
         c.files.push_back({word, rest, {}});
         body = &c.files.back().lines;
       } else if (word == "file-zeros") {
@@ -252,6 +255,27 @@ bool SetModificationTime(const std::string& path, const std::string& when) {
   return utimensat(AT_FDCWD, path.c_str(), times, 0) == 0;
 }
 
+// Matches a line where each "{ANY}" of the expected text stands for any run.
+bool LineMatches(const std::string& expected, const std::string& actual) {
+  const std::string wildcard = "{ANY}";
+  std::size_t e = expected.find(wildcard);
+  if (e == std::string::npos) return expected == actual;
+  if (actual.compare(0, e, expected, 0, e) != 0) return false;
+  std::size_t a = e;
+  for (;;) {
+    const std::size_t start = e + wildcard.size();
+    const std::size_t next = expected.find(wildcard, start);
+    const std::string piece = expected.substr(start, next == std::string::npos ? std::string::npos : next - start);
+    if (next == std::string::npos) {
+      return actual.size() >= a + piece.size() && actual.compare(actual.size() - piece.size(), piece.size(), piece) == 0;
+    }
+    const std::size_t found = actual.find(piece, a);
+    if (found == std::string::npos) return false;
+    a = found + piece.size();
+    e = next;
+  }
+}
+
 struct RunResult {
   std::string out, err;
   int exitCode = -1;
@@ -297,6 +321,16 @@ bool RunCase(const std::string& shell, const std::string& file, const Case& c) {
   for (const FileSpec& f : c.files) {
     const std::string host = HostPath(root, f.path);
     if (f.kind == "dir") fs::create_directories(host);
+    else if (f.kind == "link") {
+      const std::size_t split = f.path.rfind(' ');
+      const std::string device = f.path.substr(0, split), target = f.path.substr(split + 1);
+      const std::string linkHost = HostPath(root, device);
+      fs::create_directories(fs::path(linkHost).parent_path());
+      fs::create_symlink(target, linkHost);
+    } else if (f.kind == "program") {
+      fs::create_directories(fs::path(host).parent_path());
+      fs::create_symlink(fs::absolute(fs::path(shell)).parent_path() / "tests" / "tprog.exe", host);
+    }
     else if (f.kind == "file") WriteFile(host, Join(f.lines, "\r\n"));
     else if (f.kind == "file-lf") WriteFile(host, Join(f.lines, "\n"));
     else if (f.kind == "file-utf16") WriteFile(host, "\xFF\xFE" + Utf16Le(Join(f.lines, "\r\n")));
@@ -318,7 +352,8 @@ bool RunCase(const std::string& shell, const std::string& file, const Case& c) {
     args.push_back("-c");
     args.push_back(*c.command);
   }
-  const std::string input = c.input.empty() ? "" : Join(c.input, "\n") + "\n";
+  std::string input = c.input.empty() ? "" : Join(c.input, "\n") + "\n";
+  ReplaceAll(input, "{ROOT}", root);
   const RunResult result = Run(shell, args, input, scratch);
 
   std::vector<std::string> problems;
@@ -330,8 +365,8 @@ bool RunCase(const std::string& shell, const std::string& file, const Case& c) {
     for (std::size_t i = 0; i < n; ++i) {
       const std::string e = i < expected.size() ? expected[i] : "<nothing>";
       const std::string a = i < actual.size() ? actual[i] : "<nothing>";
-      if (e == "{ANY}" && i < actual.size()) continue;
-      if (e != a) {
+      if (i < expected.size() && i < actual.size() && LineMatches(e, a)) continue;
+      {
         problems.push_back("output line " + std::to_string(i + 1) + ":\n    expected: " + e + "\n    actual:   " + a);
         break;
       }

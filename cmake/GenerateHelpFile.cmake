@@ -1,0 +1,12 @@
+# Run as a script: the UTF-8 help source (it begins with a byte-order mark)
+# becomes the shipped UTF-16LE file with CR LF line ends.
+file(READ ${SOURCE} text)
+string(REPLACE "\r\n" "\n" text "${text}")
+string(REPLACE "\n" "\r\n" text "${text}")
+file(WRITE ${OUTPUT}.utf8 "${text}")
+execute_process(COMMAND iconv -f UTF-8 -t UTF-16LE ${OUTPUT}.utf8 OUTPUT_FILE ${OUTPUT}.tmp RESULT_VARIABLE failed)
+file(REMOVE ${OUTPUT}.utf8)
+if(failed)
+  message(FATAL_ERROR "iconv could not convert ${SOURCE}")
+endif()
+file(RENAME ${OUTPUT}.tmp ${OUTPUT})
