@@ -11,6 +11,7 @@
 #include "commands/echo_command.h"
 #include "commands/environment_commands.h"
 #include "commands/help_command.h"
+#include "commands/registry_commands.h"
 #include "commands/time_commands.h"
 #include "commands/type_command.h"
 #include "launch/process_table.h"
@@ -23,12 +24,15 @@ namespace {
 constexpr BuiltinCommand kBuiltins[] = {
     {{u"CD", u"CHDIR", u"PWD"}, CdCommand, LevelReset::Before},
     {{u"ATTRIB"}, AttribCommand, LevelReset::Before},
+    {{u"ADDREG"}, AddRegCommand, LevelReset::Before},
     {{u"BG"}, BgCommand, LevelReset::Before},
     {{u"CALL"}, CallCommand, LevelReset::Before},
     {{u"CLS", u"CLEAR"}, ClsCommand, LevelReset::Before},
     {{u"COPY", u"CP"}, CopyCommand, LevelReset::Before},
     {{u"DATE"}, DateCommand, LevelReset::Before},
     {{u"DEL", u"ERASE"}, DeleteCommand, LevelReset::Before},
+    {{u"DELREG", u"DELETEREG"}, DelRegCommand, LevelReset::Before},
+    {{u"DIRREG", u"PRINTREG"}, DirRegCommand, LevelReset::Before},
     {{u"DIR", u"LS"}, DirCommand, LevelReset::Before},
     {{u"ECHO"}, EchoCommand, LevelReset::AfterSuccess},
     {{u"ENTRY"}, EntryCommand, LevelReset::Before},

@@ -388,6 +388,26 @@ Status SetValue(const RegistryKey& key, std::u16string_view name, std::uint32_t 
   return transaction.Commit();
 }
 
+Status AddValue(const RegistryKey& key, std::u16string_view name, std::uint32_t type,
+                std::span<const std::uint8_t> data) {
+  RegistryDatabase* db = RegistryAccess::Database(key);
+  if (!db) return ErrorCode::InvalidHandle;
+  if (!ValidName(name, kMaxRegistryValueName)) return ErrorCode::InvalidParameter;
+  WriteTransaction transaction(*db);
+  if (!transaction.began()) return transaction.began();
+  Statement insert(db->handle(),
+                   "INSERT INTO registry_values(key, name, folded, type, data) "
+                   "VALUES (?1, ?2, ?3, ?4, ?5) ON CONFLICT(key, folded) DO NOTHING");
+  insert.Bind(1, RegistryAccess::Id(key))
+      .Bind(2, name)
+      .Bind(3, ToUpper(name))
+      .Bind(4, static_cast<std::int64_t>(type))
+      .Bind(5, data);
+  if (Status done = insert.Run(); !done) return done;
+  if (sqlite3_changes(db->handle()) == 0) return ErrorCode::AlreadyExists;
+  return transaction.Commit();
+}
+
 Status DeleteValue(const RegistryKey& key, std::u16string_view name) {
   RegistryDatabase* db = RegistryAccess::Database(key);
   if (!db) return ErrorCode::InvalidHandle;

@@ -104,6 +104,11 @@ Result<RegistryValue> QueryValue(const RegistryKey& key, std::u16string_view nam
 // Creates or replaces a value (a replaced value keeps its spelling and place).
 Status SetValue(const RegistryKey& key, std::u16string_view name, std::uint32_t type,
                 std::span<const std::uint8_t> data);
+// Creates a value unless one of that name exists (AlreadyExists, nothing
+// written); the test and the write are one change, so two shells cannot
+// both think they created it.
+Status AddValue(const RegistryKey& key, std::u16string_view name, std::uint32_t type,
+                std::span<const std::uint8_t> data);
 // Deletes a value.
 Status DeleteValue(const RegistryKey& key, std::u16string_view name);
 // Name of the index-th subkey in creation order; NoMoreFiles past the last.

@@ -249,6 +249,20 @@ TEST_F(RegistryTest, EnumerationFollowsCreationOrderAndInfoCountsIt) {
   EXPECT_EQ(empty->subKeys + empty->values + empty->maxValueDataLength, 0u);
 }
 
+TEST_F(RegistryTest, AddValueNeverReplacesAnExistingValue) {
+  RegistryKey key = Create(u"Add");
+  ASSERT_TRUE(AddValue(key, u"Once", kRegDword, DwordValueData(1)).ok());
+  EXPECT_EQ(AddValue(key, u"ONCE", kRegString, StringValueData(u"x")).error(),
+            ErrorCode::AlreadyExists);
+  Result<RegistryValue> value = QueryValue(key, u"once");
+  ASSERT_TRUE(value.ok());
+  EXPECT_EQ(value->type, kRegDword);
+  EXPECT_EQ(*DwordFromValueData(value->data), 1u);
+  EXPECT_EQ(value->name, u"Once");
+  ASSERT_TRUE(DeleteKey(user_, u"Add").ok());
+  EXPECT_EQ(AddValue(key, u"Late", kRegDword, DwordValueData(2)).error(), ErrorCode::FileNotFound);
+}
+
 TEST_F(RegistryTest, DeletingAKeyRemovesItsWholeTree) {
   RegistryKey top = Create(u"Tree");
   std::u16string deep = u"Tree\\Branch";

@@ -9,12 +9,12 @@
 //   --- file-utf16 \Dir\Name.txt        (the same, as UTF-16LE with byte-order mark)
 //   --- file-hex \Dir\Name.bin          (hexadecimal bytes, blanks ignored)
 //   --- dir \Dir                        (an empty directory)
+//   --- program \Dir\Name.exe           (a link to the test program tprog.exe)
+//   --- link \Dir\Name.exe /host/path   (a link to a host file)
 //   --- file-zeros \Dir\Name.bin 1234567 (a file of that many zero bytes)
 //   --- mtime \Dir\Name.txt 1999-12-31 23:59
 //                                       (last-write time in local time, set after
 //                                        every file and directory of the case exists)
-//   --- program \Dir\Name.exe           (a link to the test program tprog.exe)
-//   --- link \Dir\Name.exe /host/path   (a link to a host file)
 //   --- command LINE                    (run with -c instead of typed input)
 //   --- input                           (the lines typed on standard input)
 //   --- expect                          (standard output, line by line)
@@ -239,22 +239,6 @@ void ReplaceAll(std::string& s, const std::string& from, const std::string& to) 
   }
 }
 
-// Sets a host entry's modification time from "YYYY-MM-DD HH:MM" local time.
-bool SetModificationTime(const std::string& path, const std::string& when) {
-  struct tm tm = {};
-  if (std::sscanf(when.c_str(), "%d-%d-%d %d:%d", &tm.tm_year, &tm.tm_mon, &tm.tm_mday, &tm.tm_hour,
-                  &tm.tm_min) != 5) {
-    return false;
-  }
-  tm.tm_year -= 1900;
-  tm.tm_mon -= 1;
-  tm.tm_isdst = -1;
-  const time_t t = mktime(&tm);
-  if (t == static_cast<time_t>(-1)) return false;
-  const struct timespec times[2] = {{t, 0}, {t, 0}};
-  return utimensat(AT_FDCWD, path.c_str(), times, 0) == 0;
-}
-
 // Matches a line where each "{ANY}" of the expected text stands for any run.
 bool LineMatches(const std::string& expected, const std::string& actual) {
   const std::string wildcard = "{ANY}";
@@ -274,6 +258,22 @@ bool LineMatches(const std::string& expected, const std::string& actual) {
     a = found + piece.size();
     e = next;
   }
+}
+
+// Sets a host entry's modification time from "YYYY-MM-DD HH:MM" local time.
+bool SetModificationTime(const std::string& path, const std::string& when) {
+  struct tm tm = {};
+  if (std::sscanf(when.c_str(), "%d-%d-%d %d:%d", &tm.tm_year, &tm.tm_mon, &tm.tm_mday, &tm.tm_hour,
+                  &tm.tm_min) != 5) {
+    return false;
+  }
+  tm.tm_year -= 1900;
+  tm.tm_mon -= 1;
+  tm.tm_isdst = -1;
+  const time_t t = mktime(&tm);
+  if (t == static_cast<time_t>(-1)) return false;
+  const struct timespec times[2] = {{t, 0}, {t, 0}};
+  return utimensat(AT_FDCWD, path.c_str(), times, 0) == 0;
 }
 
 struct RunResult {
