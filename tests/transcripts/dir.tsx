@@ -372,3 +372,26 @@ dir /s /a-d \w\x
 --- command dir \xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx
 --- expect
 コマンドの書式に誤りがあります。
+
+=== names are resolved against the current directory; a 32-column walk uses short lines
+--- file \d\e\f.txt
+--- input
+cd \d
+dir /b e
+copy e\f.txt g.txt
+del e\f.txt
+dir /b /s
+--- expect
+\>cd \d
+\d>dir /b e
+f.txt
+\d>copy e\f.txt g.txt
+\d>del e\f.txt
+\d>dir /b /s
+ \d
+{ANY}   <DIR> e
+{ANY}       0 g.txt
+
+ 2個のファイル  0 バイト
+{ANY}
+\d>
