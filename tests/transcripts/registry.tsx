@@ -157,3 +157,18 @@ HKCU, Copy, Percent, 0x00000000, 100%% sure
 HKCU, Copy, "Comma, and ""quote""", 0x00010000, "x,y", " z"
 
 \>
+
+=== printed lines replayed from a batch file
+--- file \reg.bat
+@ADDREG HKCU, Copy, Percent, 0x00000000, 100%% sure
+@ADDREG HKCU, Copy, "Comma, and ""quote""", 0x00010000, "x,y", " z"
+--- input
+reg.bat
+DIRREG HKCU, Copy
+--- expect
+\>reg.bat
+\>DIRREG HKCU, Copy
+HKCU, Copy, Percent, 0x00000000, 100%% sure
+HKCU, Copy, "Comma, and ""quote""", 0x00010000, "x,y", " z"
+
+\>
