@@ -24,7 +24,6 @@ b.txt
 \>type \dest\b.txt
 old
 \>
---- exit 2
 
 === an existing file as the destination refuses the move
 --- file \a.txt
