@@ -3,15 +3,20 @@
 // lookup order; the first row whose words match runs.
 #include "commands/attrib_command.h"
 #include "commands/batch_commands.h"
+#include "commands/comp_command.h"
 #include "commands/console_commands.h"
 #include "commands/copy_command.h"
 #include "commands/delete_command.h"
 #include "commands/dir_command.h"
 #include "commands/directory_commands.h"
+#include "commands/directory_tree_commands.h"
+#include "commands/dump_command.h"
 #include "commands/echo_command.h"
 #include "commands/environment_commands.h"
 #include "commands/help_command.h"
+#include "commands/move_command.h"
 #include "commands/registry_commands.h"
+#include "commands/rename_command.h"
 #include "commands/time_commands.h"
 #include "commands/type_command.h"
 #include "launch/process_table.h"
@@ -28,12 +33,14 @@ constexpr BuiltinCommand kBuiltins[] = {
     {{u"BG"}, BgCommand, LevelReset::Before},
     {{u"CALL"}, CallCommand, LevelReset::Before},
     {{u"CLS", u"CLEAR"}, ClsCommand, LevelReset::Before},
+    {{u"COMP"}, CompCommand, LevelReset::Before},
     {{u"COPY", u"CP"}, CopyCommand, LevelReset::Before},
     {{u"DATE"}, DateCommand, LevelReset::Before},
     {{u"DEL", u"ERASE"}, DeleteCommand, LevelReset::Before},
     {{u"DELREG", u"DELETEREG"}, DelRegCommand, LevelReset::Before},
     {{u"DIRREG", u"PRINTREG"}, DirRegCommand, LevelReset::Before},
     {{u"DIR", u"LS"}, DirCommand, LevelReset::Before},
+    {{u"DUMP"}, DumpCommand, LevelReset::Before},
     {{u"ECHO"}, EchoCommand, LevelReset::AfterSuccess},
     {{u"ENTRY"}, EntryCommand, LevelReset::Before},
     {{u"EXIT"}, ExitCommand, LevelReset::None},
@@ -42,12 +49,16 @@ constexpr BuiltinCommand kBuiltins[] = {
     {{u"HELP"}, HelpCommand, LevelReset::Before},
     {{u"IF"}, IfCommand, LevelReset::ReadThenReset},
     {{u"KILL"}, KillCommand, LevelReset::Before},
+    {{u"MD", u"MKDIR"}, MkdirCommand, LevelReset::Before},
+    {{u"MV", u"MOVE"}, MoveCommand, LevelReset::Before},
     {{u"PATH"}, PathCommand, LevelReset::Before},
     {{u"PROMPT"}, PromptCommand, LevelReset::Before},
     {{u"PAUSE"}, PauseCommand, LevelReset::None},
     {{u"PUSHD"}, PushdCommand, LevelReset::Before},
     {{u"POPD"}, PopdCommand, LevelReset::Before},
+    {{u"RD", u"RMDIR"}, RmdirCommand, LevelReset::Before},
     {{u"REM"}, RemCommand, LevelReset::None},
+    {{u"REN", u"RENAME"}, RenameCommand, LevelReset::Before},
     {{u"SHIFT"}, ShiftCommand, LevelReset::Before},
     {{u"SLEEP"}, SleepCommand, LevelReset::Before},
     {{u"TIME"}, TimeCommand, LevelReset::Before},

@@ -63,6 +63,18 @@ std::optional<std::u16string_view> ReadOptions(std::u16string_view text, TypeOpt
   return text;
 }
 
+// Shown text is a terminated string: it ends at the first NUL character,
+// which is where a UTF-16 file read as ANSI stops (its first zero byte).
+void EndAtFirstNul(std::vector<std::u16string>& lines) {
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::size_t nul = lines[i].find(u'\0');
+    if (nul == std::u16string::npos) continue;
+    lines[i].resize(nul);
+    lines.resize(i + 1);
+    return;
+  }
+}
+
 }  // namespace
 
 std::u16string_view PathArgument(std::u16string_view text) {
@@ -103,6 +115,7 @@ ResultCode TypeCommand(CommandCall& call) {
   TextLines file;
   if (ReadTextLines(path, options.readFlags, file) != kOk) return kOk;
 
+  EndAtFirstNul(file.lines);
   const std::vector<std::u16string>& lines = file.lines;
   std::size_t first = 0;
   std::size_t last = lines.size();
