@@ -5,23 +5,6 @@ namespace tessera::platform {
 namespace {
 constexpr char16_t kReplacement = 0xFFFD;
 
-void AppendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
 }  // namespace
 
 std::u16string Utf8ToUtf16(std::string_view in) {
@@ -75,18 +58,37 @@ std::u16string Utf8ToUtf16(std::string_view in) {
 }
 
 std::string Utf16ToUtf8(std::u16string_view in) {
-  std::string out;
-  out.reserve(in.size());
+  // At most three bytes a unit; written straight into the buffer.
+  std::string out(in.size() * 3, '\0');
+  std::size_t n = 0;
   for (std::size_t i = 0; i < in.size(); ++i) {
     char32_t c = in[i];
+    if (c < 0x80) {
+      out[n++] = static_cast<char>(c);
+      continue;
+    }
     if (c >= 0xD800 && c <= 0xDBFF && i + 1 < in.size() && in[i + 1] >= 0xDC00 && in[i + 1] <= 0xDFFF) {
       c = 0x10000 + ((c - 0xD800) << 10) + (in[i + 1] - 0xDC00);
       ++i;
     } else if (c >= 0xD800 && c <= 0xDFFF) {
       c = kReplacement;
     }
-    AppendUtf8(out, c);
+    if (c < 0x800) {
+      out[n++] = static_cast<char>(0xC0 | (c >> 6));
+      out[n++] = static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+      out[n++] = static_cast<char>(0xE0 | (c >> 12));
+      out[n++] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      out[n++] = static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      // Two units made four bytes: still within the three a unit allows.
+      out[n++] = static_cast<char>(0xF0 | (c >> 18));
+      out[n++] = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+      out[n++] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      out[n++] = static_cast<char>(0x80 | (c & 0x3F));
+    }
   }
+  out.resize(n);
   return out;
 }
 

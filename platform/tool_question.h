@@ -1,7 +1,7 @@
 // Yes/No questions for programs without a window. An answer preset in
-// TESSERA_ANSWER (yes or no; for scripts and tests) is taken first; else the
-// question goes to the controlling terminal when there is one; else the
-// answer is No.
+// TESSERA_ANSWER (yes or no; for scripts and tests) is taken first; else,
+// with a display, a dialog (bin/question.exe beside the tool); else the
+// controlling terminal when there is one; else the answer is No.
 #pragma once
 
 #include <optional>

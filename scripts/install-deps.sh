@@ -6,6 +6,7 @@ packages=(
   g++ cmake ninja-build pkg-config   # toolchain
   libgtest-dev libgmock-dev          # tests
   libsqlite3-dev                     # the device registry
+  qt6-base-dev fonts-noto-cjk        # windows and dialogs, with a font for Japanese text
 )
 
 missing=()

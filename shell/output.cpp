@@ -9,10 +9,18 @@ namespace {
 ConsoleSurface* g_surface = nullptr;
 Host* g_host = nullptr;
 
+// Texts longer than this go to the console in pieces, so that trimming
+// can keep it bounded even for one enormous line.
+constexpr std::size_t kPrintPiece = 8192;
+
 // Drops about the oldest 80 % of the lines and leaves the caret at the end.
+// When the lines are too few for that to make room (one very long line),
+// the oldest characters go instead, down to a fifth of the limit.
 void TrimConsole(ConsoleSurface& surface) {
   const std::size_t lines = surface.LineCount();
-  const std::size_t cut = surface.LineIndex(lines * 80 / 100);
+  std::size_t cut = surface.LineIndex(lines * 80 / 100);
+  const std::size_t keep = kConsoleTextLimit / 5;
+  if (surface.TextLength() - cut > keep + kPrintPiece) cut = surface.TextLength() - keep;
   surface.SetSelection(0, cut);
   surface.ReplaceSelection(u"");
   const std::size_t end = surface.TextLength();
@@ -38,6 +46,15 @@ SessionFlags& Session() {
 
 void PrintText(std::u16string_view text, std::uint32_t flags) {
   if (!g_surface) return;
+  if (text.size() > kPrintPiece && !(flags & kPrintNoLengthCheck)) {
+    // Piece by piece, each checked against the limit; only the last one
+    // ends the line.
+    for (std::size_t at = 0; at < text.size(); at += kPrintPiece) {
+      const bool last = at + kPrintPiece >= text.size();
+      PrintText(text.substr(at, kPrintPiece), last ? flags : flags | kPrintNoLineEnd);
+    }
+    return;
+  }
   ConsoleSurface& surface = *g_surface;
   if (!(flags & kPrintNoLengthCheck)) {
     if (surface.TextLength() + text.size() + 2 >= kConsoleTextLimit) {

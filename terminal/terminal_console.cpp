@@ -5,25 +5,29 @@
 
 namespace tessera::terminal {
 
+namespace {
+constexpr std::size_t kFlushSize = 64 * 1024;
+}  // namespace
+
 std::string ConsoleTextToTerminal(std::u16string_view text, bool& pendingCr) {
-  std::u16string out;
-  out.reserve(text.size() + 1);
-  for (char16_t c : text) {
-    if (pendingCr) {
-      pendingCr = false;
-      if (c == u'\n') {
-        out += u'\n';
-        continue;
-      }
-      out += u'\r';
-    }
-    if (c == u'\r') {
-      pendingCr = true;
-    } else {
-      out += c;
-    }
+  std::string out;
+  if (pendingCr && !text.empty()) {
+    pendingCr = false;
+    if (text.front() != u'\n') out += '\r';
   }
-  return platform::Utf16ToUtf8(out);
+  // CR LF pairs inside the text lose their CR; a CR at the very end waits.
+  std::size_t start = 0;
+  for (std::size_t cr = text.find(u'\r'); cr != std::u16string_view::npos; cr = text.find(u'\r', start)) {
+    out += platform::Utf16ToUtf8(text.substr(start, cr - start));
+    if (cr + 1 == text.size()) {
+      pendingCr = true;
+      return out;
+    }
+    if (text[cr + 1] != u'\n') out += '\r';
+    start = cr + 1;
+  }
+  out += platform::Utf16ToUtf8(text.substr(start));
+  return out;
 }
 
 TerminalConsole::TerminalConsole(int outputFd) : outputFd_(outputFd) {
@@ -35,14 +39,22 @@ void TerminalConsole::Stream(std::u16string_view text) {
     if (!text.empty()) atLineStart_ = text.back() == u'\n';
     return;
   }
-  platform::WriteAll(outputFd_, ConsoleTextToTerminal(text, pendingCr_));
+  pending_ += ConsoleTextToTerminal(text, pendingCr_);
+  if (pending_.size() >= kFlushSize) Flush();
   if (!text.empty()) atLineStart_ = text.back() == u'\n';
+}
+
+void TerminalConsole::Flush() {
+  if (pending_.empty()) return;
+  platform::WriteAll(outputFd_, pending_);
+  pending_.clear();
 }
 
 void TerminalConsole::ReplaceSelection(std::u16string_view text) {
   const bool clearsAll = text.empty() && selectionStart() == 0 && selectionEnd() == TextLength() && TextLength() > 0;
   MemoryConsole::ReplaceSelection(text);
   if (clearsAll && !muted_ && platform::IsTerminal(outputFd_)) {
+    Flush();
     platform::WriteAll(outputFd_, "\x1b[H\x1b[2J");
     atLineStart_ = true;
   }

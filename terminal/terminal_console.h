@@ -16,6 +16,9 @@ class TerminalConsole : public MemoryConsole {
   void SetMuted(bool muted) { muted_ = muted; }
   // Clearing the whole console also clears a terminal screen.
   void ReplaceSelection(std::u16string_view text) override;
+  // Writes what is waiting for the terminal. Output is gathered and written
+  // in large pieces; the front end flushes before it waits for the user.
+  void Flush();
   // The text after the last line end: the prompt the user is typing after.
   std::u16string LastLine() const;
   // Whether the last text sent ended a line.
@@ -25,6 +28,7 @@ class TerminalConsole : public MemoryConsole {
   void Stream(std::u16string_view text);
 
   int outputFd_;
+  std::string pending_;
   bool muted_ = false;
   bool pendingCr_ = false;
   bool atLineStart_ = true;

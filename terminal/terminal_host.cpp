@@ -2,8 +2,11 @@
 
 #include <unistd.h>
 
+#include <chrono>
+
 #include "platform/text.h"
 #include "shell/output.h"
+#include "terminal/terminal_console.h"
 
 namespace tessera::terminal {
 
@@ -70,7 +73,17 @@ TerminalHost::~TerminalHost() {
   if (questionFd_ >= 0) close(questionFd_);
 }
 
+void TerminalHost::FlushConsole() {
+  if (console_) console_->Flush();
+}
+
 void TerminalHost::PumpEvents() {
+  // Long output reaches the terminal a few times a second, not line by line.
+  const auto now = std::chrono::steady_clock::now();
+  if (now - lastFlush_ >= std::chrono::milliseconds(50)) {
+    FlushConsole();
+    lastFlush_ = now;
+  }
   if (platform::TakeInterrupt() && Session().commandRunning) Session().stopRequested = true;
 }
 
@@ -87,6 +100,7 @@ std::optional<std::string> TerminalHost::AskOnTerminal(const std::string& questi
 }
 
 MessageBoxAnswer TerminalHost::ShowMessageBox(const MessageBoxRequest& request) {
+  FlushConsole();
   std::string text = platform::Utf16ToUtf8(request.text);
   for (auto& c : text) {
     if (c == '\r') c = ' ';
@@ -114,6 +128,7 @@ MessageBoxAnswer TerminalHost::ShowMessageBox(const MessageBoxRequest& request) 
 void TerminalHost::AddToHistory(std::u16string_view line) { history_.Add(line); }
 
 void TerminalHost::Beep(std::uint32_t) {
+  FlushConsole();
   if (platform::IsTerminal(fds_.output)) platform::WriteAll(fds_.output, "\a");
 }
 

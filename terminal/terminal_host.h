@@ -2,6 +2,7 @@
 // answer given with --yes / --no), Ctrl+C as the stop request, the history.
 #pragma once
 
+#include <chrono>
 #include <optional>
 
 #include "platform/terminal.h"
@@ -22,6 +23,8 @@ class TerminalHost : public Host {
   void Beep(std::uint32_t soundType) override;
 
   bool closeRequested() const { return closeRequested_; }
+  // The console whose output is written out before the user is asked.
+  void SetConsole(class TerminalConsole* console) { console_ = console; }
   // The user kept the shell open when asked about running programs.
   void ResumeAfterClose() { closeRequested_ = false; }
   CommandHistory& history() { return history_; }
@@ -30,7 +33,11 @@ class TerminalHost : public Host {
   // Reads an answer line from the terminal; none when there is no terminal.
   std::optional<std::string> AskOnTerminal(const std::string& question);
 
+  void FlushConsole();
+
   platform::TerminalDescriptors fds_;
+  class TerminalConsole* console_ = nullptr;
+  std::chrono::steady_clock::time_point lastFlush_;
   std::optional<bool> presetAnswer_;
   int questionFd_ = -1;  // the controlling terminal when input is a pipe
   bool closeRequested_ = false;

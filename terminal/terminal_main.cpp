@@ -69,6 +69,7 @@ int RunSession(TerminalConsole& console, TerminalHost& host, const platform::Ter
       host.ResumeAfterClose();
     }
     PrintPrompt(context);
+    console.Flush();
     std::optional<std::u16string> line;
     if (interactive) {
       line = editor.ReadLine(console.LastLine());
@@ -77,6 +78,7 @@ int RunSession(TerminalConsole& console, TerminalHost& host, const platform::Ter
       line = platform::Utf8ToUtf16(*bytes);
     }
     if (!line) {
+      console.Flush();
       if (!console.AtLineStart()) platform::WriteAll(fds.output, "\n");
       CloseWithPrograms(true);
       break;
@@ -128,6 +130,7 @@ int TerminalMain(int argc, char** argv) {
 
   TerminalConsole console(fds.output);
   TerminalHost host(fds, options.answer);
+  host.SetConsole(&console);
   SetConsoleSurface(&console);
   SetHost(&host);
   Session().consoleColumns = options.columns;
@@ -148,6 +151,7 @@ int TerminalMain(int argc, char** argv) {
   int exitCode = 0;
   if (options.command) {
     RunTypedLine(platform::Utf8ToUtf16(*options.command), context);
+    console.Flush();
     if (!console.AtLineStart()) platform::WriteAll(fds.output, "\n");
     CloseWithPrograms(true);
     exitCode = static_cast<int>(GetErrorLevel(context));
@@ -159,6 +163,7 @@ int TerminalMain(int argc, char** argv) {
     ReleaseRestingFile(stream);
   }
   CloseCurrentDirectoryBlock();
+  console.Flush();
   SetHost(nullptr);
   SetConsoleSurface(nullptr);
   FreeMessageTexts();

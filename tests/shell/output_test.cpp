@@ -84,6 +84,16 @@ TEST_F(OutputTest, TrimmingKeepsTheConsoleBoundedUnderLongOutput) {
   EXPECT_EQ(ConsoleText().find("line 0\r\n"), std::string::npos);
 }
 
+TEST_F(OutputTest, OneEnormousLineStaysBoundedAndKeepsItsEnd) {
+  std::u16string huge(200000, u'x');
+  huge.back() = u'!';
+  PrintText(huge);
+  EXPECT_LT(console_.TextLength(), kConsoleTextLimit);
+  EXPECT_EQ(ConsoleText().substr(ConsoleText().size() - 3), "!\r\n");
+  PrintText(huge);
+  EXPECT_LT(console_.TextLength(), kConsoleTextLimit);
+}
+
 TEST_F(OutputTest, WritersAreSilentWithoutAConsole) {
   SetConsoleSurface(nullptr);
   PrintLine(u"x");
