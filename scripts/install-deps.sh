@@ -6,6 +6,8 @@ packages=(
   g++ cmake ninja-build pkg-config   # toolchain
   libgtest-dev libgmock-dev          # tests
   libsqlite3-dev                     # the device registry
+  qt6-base-dev fonts-noto-cjk        # the window
+  xvfb xauth                         # the window's tests and screenshots without a display
 )
 
 missing=()
