@@ -103,13 +103,21 @@ void ConsoleEdit::SetSelection(std::size_t start, std::size_t end) {
   QTextCursor cursor(document());
   cursor.setPosition(PositionOf(start));
   cursor.setPosition(PositionOf(end), QTextCursor::KeepAnchor);
-  setTextCursor(cursor);
+  outputCursor_ = cursor;
+  if (!busy_) setTextCursor(cursor);
 }
 
 void ConsoleEdit::ReplaceSelection(std::u16string_view text) {
-  QTextCursor cursor = textCursor();
+  QTextCursor cursor = busy_ ? outputCursor_ : textCursor();
   cursor.insertText(EditorText(text));
-  setTextCursor(cursor);
+  outputCursor_ = cursor;
+  if (!busy_) setTextCursor(cursor);
+}
+
+void ConsoleEdit::ShowOutput() {
+  if (!busy_) return;
+  setTextCursor(outputCursor_);
+  ensureCursorVisible();
 }
 
 void ConsoleEdit::InsertPlain(const QString& text) {
@@ -228,7 +236,17 @@ void ConsoleEdit::insertFromMimeData(const QMimeData* source) {
   ShowCaret(true);
 }
 
-void ConsoleEdit::SetBusy(bool busy) { busy_ = busy; }
+void ConsoleEdit::SetBusy(bool busy) {
+  if (busy == busy_) return;
+  if (busy) {
+    outputCursor_ = textCursor();
+    busy_ = true;
+  } else {
+    busy_ = false;
+    setTextCursor(outputCursor_);
+    ensureCursorVisible();
+  }
+}
 
 void ConsoleEdit::ShowCaret(bool show) {
   caretShown_ = show;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <QTextCursor>
 #include <string>
 
 #include "shell/console_surface.h"
@@ -48,7 +49,12 @@ class ConsoleEdit : public QPlainTextEdit, public ConsoleSurface {
   void DeleteSelectionInInput();
   void CutInInput();
   void PasteAtCaret();
+  // While busy the interpreter's writes go to a cursor of their own, and
+  // the editor's cursor follows them only when the window is repainted:
+  // moving the editor's cursor for every line would repaint every line.
   void SetBusy(bool busy);
+  // Shows where the output has got to (while busy).
+  void ShowOutput();
   bool busy() const { return busy_; }
   void SetScrollMode(bool on) { scrollMode_ = on; }
   bool scrollMode() const { return scrollMode_; }
@@ -83,6 +89,7 @@ class ConsoleEdit : public QPlainTextEdit, public ConsoleSurface {
   void UpdateCaretWidth();
   void InsertPlain(const QString& text);
 
+  QTextCursor outputCursor_;
   int inputStart_ = 0;
   int caretIndex_ = 0;
   bool busy_ = false;

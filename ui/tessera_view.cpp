@@ -27,6 +27,7 @@ namespace {
 // runs the empty line once the interval and a little more have passed.
 constexpr qint64 kDoubleEnterInterval = 300;
 constexpr int kFlashMilliseconds = 100;
+constexpr qint64 kPumpInterval = 40;
 
 QString ToQString(std::u16string_view text) {
   return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
@@ -471,7 +472,14 @@ bool TesseraView::eventFilter(QObject* watched, QEvent* event) {
   }
 }
 
-void TesseraView::PumpEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void TesseraView::PumpEvents() {
+  // Commands poll for every line they print; repainting that often would
+  // cost more than the printing.
+  if (lastPump_.isValid() && lastPump_.elapsed() < kPumpInterval) return;
+  console_->ShowOutput();
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  lastPump_.start();
+}
 
 MessageBoxAnswer TesseraView::ShowMessageBox(const MessageBoxRequest& request) {
   QMessageBox box(window());

@@ -112,6 +112,7 @@ class TesseraView : public QWidget, public Host {
   int flashCount_ = 0;
   QTimer enterTimer_;
   QElapsedTimer lastEnter_;
+  QElapsedTimer lastPump_;
   QString softKeyLabel_;
   QString title_;
 };
