@@ -1,7 +1,9 @@
 // The window driven with real key and mouse events on the offscreen platform.
 #include <QApplication>
 #include <QClipboard>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 #include <QTest>
 #include <QTextBlock>
 #include <memory>
@@ -37,6 +39,7 @@ class WindowFixture {
   ~WindowFixture() { window_.reset(); }
 
   MainWindow& window() { return *window_; }
+  tessera::testing::TempRoot& root() { return root_; }
   TesseraView* view() { return window_->view(); }
   ConsoleEdit* console() { return view()->console(); }
   QString Text() { return console()->toPlainText(); }
@@ -230,6 +233,54 @@ class CommandLineTest : public QObject {
   }
 };
 
+class StopTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void CtrlCStopsARunningCommandAfterAsking() {
+    WindowFixture f;
+    std::string lines;
+    for (int i = 0; i < 100000; ++i) lines += "line " + std::to_string(i) + "\r\n";
+    f.root().WriteHostFile(f.root().Host("\\big.txt"), lines);
+    QString caption;
+    bool stopSeen = false;
+    // While TYPE runs: Ctrl+C, then Yes in the question that follows.
+    QTimer::singleShot(50, f.console(), [&] {
+      QTest::keyClick(f.console(), Qt::Key_C, Qt::ControlModifier);
+      stopSeen = tessera::Session().stopRequested;
+    });
+    QTimer answer;
+    answer.setInterval(20);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        caption = box->windowTitle();
+        box->button(QMessageBox::Yes)->click();
+      }
+    });
+    answer.start();
+    f.TypeLine(QStringLiteral("type big.txt"));
+    answer.stop();
+    QVERIFY(stopSeen);
+    QCOMPARE(caption, QStringLiteral("Tessera"));
+    const QString text = f.Text();
+    QVERIFY(!text.contains(QStringLiteral("line 99999")));
+    QVERIFY(!tessera::Session().commandRunning);
+    // The prompt follows and the console takes typing again.
+    f.Type(QStringLiteral("x"));
+    QCOMPARE(f.Input(), QStringLiteral("x"));
+  }
+
+  void LeftAtTheInputStartFocusesTheKeyBar() {
+    WindowFixture f;
+    f.TypeLine(QStringLiteral("fnkeybar"));
+    f.console()->setFocus();
+    f.Key(Qt::Key_Left);
+    QVERIFY(f.view()->functionKeyBar()->firstKey()->hasFocus());
+    QCOMPARE(f.view()->softKeyLabel(), QStringLiteral("Input"));
+    QVERIFY(f.view()->title().startsWith(QStringLiteral("Fn Key: ")));
+  }
+};
+
 class FunctionKeyTest : public QObject {
   Q_OBJECT
 
@@ -345,6 +396,7 @@ int main(int argc, char** argv) {
   run(ConsoleSurfaceTest());
   run(ConsoleEditingTest());
   run(CommandLineTest());
+  run(StopTest());
   run(FunctionKeyTest());
   run(FindTest());
   return failures == 0 ? 0 : 1;
