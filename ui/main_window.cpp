@@ -7,10 +7,12 @@
 
 #include "launch/process_table.h"
 #include "shell/output.h"
+#include "shell/settings.h"
 #include "ui/console_edit.h"
 #include "ui/find_bar.h"
 #include "ui/function_key_bar.h"
 #include "ui/tessera_view.h"
+#include "ui/window_settings.h"
 
 namespace tessera::ui {
 
@@ -43,6 +45,8 @@ MainWindow::MainWindow(QWidget* parent)
   connect(view_, &TesseraView::titleChanged, this, &QMainWindow::setWindowTitle);
   connect(view_, &TesseraView::closeWanted, this, &QMainWindow::close, Qt::QueuedConnection);
   BuildMenu();
+  if (ReadSettingInt(kSettingsSection, u"SHOW_CMDBAR_SEARCH", 0) == 1) view_->ShowFindBar(true);
+  if (ReadSettingInt(kSettingsSection, u"SHOW_CMDBAR_DOS_COMMAND", 0) == 1) view_->ShowFunctionKeyBar(true);
   resize(480, 640);
 }
 
@@ -72,6 +76,10 @@ void MainWindow::BuildMenu() {
                       [this] { view_->SetWordWrap(!view_->wordWrap()); });
   wrap->setCheckable(true);
   wrap->setChecked(view_->wordWrap());
+  for (int font = 0; font < 4; ++font) {
+    add(QStringLiteral("Font&%1").arg(font + 1), QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + font)),
+        [this, font] { view_->SelectFont(font); });
+  }
   menu->addSeparator();
   add(QStringLiteral("E&xit"), QKeySequence(), [this] { close(); });
   // Nothing of the menu runs while a command does.
@@ -88,6 +96,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  StoreWindowSetting(u"SHOW_CMDBAR_SEARCH", view_->findBar()->isHidden() ? 0 : 1);
+  StoreWindowSetting(u"SHOW_CMDBAR_DOS_COMMAND", view_->functionKeyBar()->isHidden() ? 0 : 1);
+  StoreWindowSetting(u"FIND_CASE_SENSITIVE", view_->findBar()->caseSensitive() ? 1 : 0);
   event->accept();
 }
 

@@ -1,6 +1,7 @@
 #include "ui/tessera_view.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -13,6 +14,7 @@
 #include "shell/execute.h"
 #include "shell/output.h"
 #include "shell/resources.h"
+#include "shell/settings.h"
 #include "ui/console_edit.h"
 #include "ui/console_search.h"
 #include "ui/find_bar.h"
@@ -106,7 +108,7 @@ TesseraView::TesseraView(QWidget* parent)
   palette.setColor(QPalette::Base, ReadBackgroundColor());
   palette.setColor(QPalette::Text, ReadTextColor());
   console_->setPalette(palette);
-  console_->SetConsoleFont(ReadConsoleFont(ReadFontIndex()));
+  SelectFont(ReadFontIndex());
   SetWordWrap(ReadWordWrap());
 
   flashFrame_->setStyleSheet(QStringLiteral("background-color: palette(highlight);"));
@@ -152,6 +154,8 @@ TesseraView::TesseraView(QWidget* parent)
 }
 
 TesseraView::~TesseraView() {
+  StoreWindowSetting(u"FONT_SIZE", fontIndex_);
+  StoreWindowSetting(u"TEXT_WORD_WRAP", wordWrap_ ? 1 : 0);
   if (CurrentConsoleSurface() == console_) SetConsoleSurface(nullptr);
   if (CurrentHost() == this) SetHost(nullptr);
   CloseCurrentDirectoryBlock();
@@ -320,6 +324,8 @@ void TesseraView::CopyToCommandLine() {
   text.remove(QChar::ParagraphSeparator);
   text.remove(QChar(u'\r'));
   text.remove(QChar(u'\n'));
+  // The clipboard keeps the text as it went into the command line.
+  QApplication::clipboard()->setText(text);
   console_->GoToCaret();
   console_->ReplaceInput(ToU16(text), false);
 }
@@ -329,6 +335,14 @@ void TesseraView::SetWordWrap(bool on) {
   wordWrap_ = on;
   console_->setLineWrapMode(on ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
   console_->ensureCursorVisible();
+}
+
+bool TesseraView::SelectFont(int index) {
+  if (index < 0 || index > 3) return false;
+  fontIndex_ = index;
+  console_->SetConsoleFont(ReadConsoleFont(index));
+  console_->ensureCursorVisible();
+  return true;
 }
 
 void TesseraView::Find() {

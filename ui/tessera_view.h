@@ -49,6 +49,9 @@ class TesseraView : public QWidget, public Host {
   void Find();
   void FindNext(bool backward);
   void SetWordWrap(bool on);
+  // One of the four console fonts, 0..3; any other index is refused.
+  bool SelectFont(int index);
+  int fontIndex() const { return fontIndex_; }
   bool wordWrap() const { return wordWrap_; }
   void ClearCommandLine();
   void CopyToCommandLine();
@@ -107,6 +110,7 @@ class TesseraView : public QWidget, public Host {
   int historyCursor_ = -1;
   bool scrollMode_ = false;
   bool wordWrap_ = true;
+  int fontIndex_ = 1;
   bool closeRequested_ = false;
   bool findBackward_ = false;
   int flashCount_ = 0;

@@ -69,6 +69,10 @@ QFont ReadConsoleFont(int index) {
   return font;
 }
 
+void StoreWindowSetting(std::u16string_view key, std::int32_t value) {
+  static_cast<void>(WriteSettingInt(kSettingsSection, key, value).ok());
+}
+
 bool ReadWordWrap() { return ReadSettingInt(kSettingsSection, u"TEXT_WORD_WRAP", 1) != 0; }
 
 }  // namespace tessera::ui

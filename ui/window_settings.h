@@ -33,4 +33,8 @@ QFont ReadConsoleFont(int index);
 // TEXT_WORD_WRAP.
 bool ReadWordWrap();
 
+// Stores a setting of the window at shutdown; one that cannot be written
+// keeps its old value, which is all that can be done then.
+void StoreWindowSetting(std::u16string_view key, std::int32_t value);
+
 }  // namespace tessera::ui

@@ -345,6 +345,58 @@ class FunctionKeyTest : public QObject {
   }
 };
 
+class WindowSettingsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void FreshDeviceReadsTheDefaults() {
+    WindowFixture f;
+    const QPalette palette = f.console()->palette();
+    QCOMPARE(palette.color(QPalette::Base), QColor(0, 0, 0));
+    QCOMPARE(palette.color(QPalette::Text), QColor(0, 255, 0));
+    QCOMPARE(f.view()->fontIndex(), 1);
+    QCOMPARE(f.console()->font().pointSize(), 9);
+    QVERIFY(f.view()->wordWrap());
+    QCOMPARE(f.console()->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    QVERIFY(!f.view()->SelectFont(4));
+    QCOMPARE(f.view()->fontIndex(), 1);
+  }
+
+  void ColoursFontAndWrapComeFromTheSettingsAndAreKept() {
+    tessera::testing::TempRoot root;
+    QVERIFY(tessera::WriteSettingInt(tessera::kSettingsSection, u"COLOR_TEXT", 0x0000FF).ok());
+    QVERIFY(tessera::WriteSettingInt(tessera::kSettingsSection, u"COLOR_BACKGROUND", 0xFF0000).ok());
+    QVERIFY(tessera::WriteSettingInt(tessera::kSettingsSection, u"FONT3_SIZE", 14).ok());
+    {
+      TesseraView view;
+      QCOMPARE(view.console()->palette().color(QPalette::Text), QColor(255, 0, 0));
+      QCOMPARE(view.console()->palette().color(QPalette::Base), QColor(0, 0, 255));
+      QVERIFY(view.SelectFont(2));
+      QCOMPARE(view.console()->font().pointSize(), 14);
+      view.SetWordWrap(false);
+    }
+    QCOMPARE(tessera::ReadSettingInt(tessera::kSettingsSection, u"FONT_SIZE", -1), 2);
+    QCOMPARE(tessera::ReadSettingInt(tessera::kSettingsSection, u"TEXT_WORD_WRAP", -1), 0);
+    TesseraView again;
+    QCOMPARE(again.fontIndex(), 2);
+    QCOMPARE(again.console()->lineWrapMode(), QPlainTextEdit::NoWrap);
+  }
+
+  void CopyToCommandLineTakesTheOutputPart() {
+    WindowFixture f;
+    f.TypeLine(QStringLiteral("echo hello"));
+    const QString text = f.Text();
+    const qsizetype at = text.indexOf(QStringLiteral("\nhello")) + 1;
+    QTextCursor cursor(f.console()->document());
+    cursor.setPosition(static_cast<int>(at));
+    cursor.setPosition(static_cast<int>(at + 7), QTextCursor::KeepAnchor);  // "hello", its line end and the prompt's "\\"
+    f.console()->setTextCursor(cursor);
+    f.view()->CopyToCommandLine();
+    QCOMPARE(f.Input(), QStringLiteral("hello\\"));
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("hello\\"));
+  }
+};
+
 class FindTest : public QObject {
   Q_OBJECT
 
@@ -398,6 +450,7 @@ int main(int argc, char** argv) {
   run(CommandLineTest());
   run(StopTest());
   run(FunctionKeyTest());
+  run(WindowSettingsTest());
   run(FindTest());
   return failures == 0 ? 0 : 1;
 }
