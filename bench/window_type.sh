@@ -11,7 +11,7 @@ trap 'rm -rf "$work"' EXIT
 root="$work/root"
 mkdir -p "$root"
 # About 50 MB of CR LF lines.
-awk 'BEGIN { for (i = 0; i < 1250000; i++) printf "line %08d of the file typed into the console\r\n", i }' >"$root/big.txt"
+awk 'BEGIN { for (i = 0; i < 1000000; i++) printf "line %08d of the file typed into the console\r\n", i }' >"$root/big.txt"
 echo "file: $(du -h "$root/big.txt" | cut -f1)"
 
 seconds() { local start end; start=$(date +%s.%N); "$@" >/dev/null 2>&1; end=$(date +%s.%N); echo "$end - $start" | bc; }

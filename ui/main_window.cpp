@@ -62,6 +62,7 @@ void MainWindow::BuildMenu() {
     connect(item, &QAction::triggered, view_, action);
     return item;
   };
+  add(QStringLiteral("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O), [this] { view_->OpenWithDialog(); });
   add(QStringLiteral("&Find..."), QKeySequence(Qt::CTRL | Qt::Key_F), [this] { view_->Find(); });
   menu->addSeparator();
   add(QStringLiteral("Clear Command &Line Text"), QKeySequence(Qt::CTRL | Qt::Key_L),

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -9,6 +11,7 @@
 #include <QTextCursor>
 #include <QVBoxLayout>
 
+#include "platform/device.h"
 #include "shell/current_directory.h"
 #include "shell/environment.h"
 #include "shell/execute.h"
@@ -19,6 +22,7 @@
 #include "ui/console_search.h"
 #include "ui/find_bar.h"
 #include "ui/function_key_bar.h"
+#include "ui/open_command.h"
 #include "ui/window_settings.h"
 
 namespace tessera::ui {
@@ -305,6 +309,30 @@ void TesseraView::MoveInHistory(int step) {
     console_->ReplaceInput(history_.at(static_cast<std::size_t>(next)), true);
   }
   console_->ShowCaret(true);
+}
+
+void TesseraView::OpenPath(std::u16string_view devicePath, bool isDirectory) {
+  if (Session().commandRunning) return;
+  BeginCommand();
+  const std::size_t end = console_->TextLength();
+  console_->SetSelection(end, end);
+  console_->ReplaceSelection(u"\r\n");
+  RunOpenCommand(CommandForOpenedPath(devicePath, isDirectory), context_);
+  EndCommand();
+}
+
+void TesseraView::OpenWithDialog() {
+  if (Session().commandRunning) return;
+  const QString root = QString::fromStdString(platform::DeviceRootHostPath());
+  const QString chosen = QFileDialog::getOpenFileName(window(), QStringLiteral("Open"), root);
+  if (chosen.isEmpty()) return;
+  const std::u16string devicePath = platform::DevicePathOf(chosen.toStdString());
+  if (devicePath.empty()) {
+    Flash();  // outside the device
+    return;
+  }
+  OpenPath(devicePath, QFileInfo(chosen).isDir());
+  FocusConsole();
 }
 
 void TesseraView::ClearCommandLine() {

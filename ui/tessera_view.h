@@ -54,6 +54,10 @@ class TesseraView : public QWidget, public Host {
   int fontIndex() const { return fontIndex_; }
   bool wordWrap() const { return wordWrap_; }
   void ClearCommandLine();
+  // Runs a device path as a command: CD, CALL, the program, or TYPE.
+  void OpenPath(std::u16string_view devicePath, bool isDirectory);
+  // File > Open: asks for a file with a plain file dialog.
+  void OpenWithDialog();
   void CopyToCommandLine();
   // Walks the history: +1 older, -1 newer.
   void MoveInHistory(int step);

@@ -16,6 +16,7 @@
 #include "ui/find_bar.h"
 #include "ui/function_key_bar.h"
 #include "ui/main_window.h"
+#include "ui/open_command.h"
 #include "ui/tessera_view.h"
 
 using tessera::ui::ConsoleEdit;
@@ -345,6 +346,36 @@ class FunctionKeyTest : public QObject {
   }
 };
 
+class OpenTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void PathsBecomeCommands() {
+    using tessera::ui::CommandForOpenedPath;
+    using tessera::ui::OpenAction;
+    auto batch = CommandForOpenedPath(u"\\My Dir\\RUN.BAT", false);
+    QCOMPARE(batch.action, OpenAction::CallBatch);
+    QCOMPARE(Q(batch.historyLine), QStringLiteral("CALL \"\\My Dir\\RUN.BAT\""));
+    auto folder = CommandForOpenedPath(u"\\Docs\\\\", true);
+    QCOMPARE(folder.action, OpenAction::ChangeDirectory);
+    QCOMPARE(Q(folder.historyLine), QStringLiteral("CD \\Docs"));
+    QCOMPARE(Q(CommandForOpenedPath(u"\\", true).historyLine), QStringLiteral("CD \\"));
+    auto program = CommandForOpenedPath(u"\\bin\\Tool.Exe", false);
+    QCOMPARE(program.action, OpenAction::StartProgram);
+    QCOMPARE(Q(program.historyLine), QStringLiteral("\\bin\\Tool.Exe"));
+    QCOMPARE(CommandForOpenedPath(u"\\a.batch", false).action, OpenAction::TypeFile);
+  }
+
+  void OpeningAnUpperCaseBatchFileCallsIt() {
+    WindowFixture f;
+    f.root().WriteHostFile(f.root().Host("\\My Dir\\RUN.BAT"), "@echo off\r\necho ran the batch\r\n");
+    f.view()->OpenPath(u"\\My Dir\\RUN.BAT", false);
+    QVERIFY(f.Text().contains(QStringLiteral("\nran the batch\n")));
+    QCOMPARE(Q(f.view()->history().at(0)), QStringLiteral("CALL \"\\My Dir\\RUN.BAT\""));
+    QCOMPARE(f.Input(), QString());
+  }
+};
+
 class WindowSettingsTest : public QObject {
   Q_OBJECT
 
@@ -389,7 +420,7 @@ class WindowSettingsTest : public QObject {
     const qsizetype at = text.indexOf(QStringLiteral("\nhello")) + 1;
     QTextCursor cursor(f.console()->document());
     cursor.setPosition(static_cast<int>(at));
-    cursor.setPosition(static_cast<int>(at + 7), QTextCursor::KeepAnchor);  // "hello", its line end and the prompt's "\\"
+    cursor.setPosition(static_cast<int>(at + 7), QTextCursor::KeepAnchor);  // "hello", its line end and the prompt's backslash
     f.console()->setTextCursor(cursor);
     f.view()->CopyToCommandLine();
     QCOMPARE(f.Input(), QStringLiteral("hello\\"));
@@ -450,6 +481,7 @@ int main(int argc, char** argv) {
   run(CommandLineTest());
   run(StopTest());
   run(FunctionKeyTest());
+  run(OpenTest());
   run(WindowSettingsTest());
   run(FindTest());
   return failures == 0 ? 0 : 1;
