@@ -6,7 +6,8 @@ packages=(
   g++ cmake ninja-build pkg-config   # toolchain
   libgtest-dev libgmock-dev          # tests
   libsqlite3-dev                     # the device registry
-  qt6-base-dev fonts-noto-cjk        # windows and dialogs, with a font for Japanese text
+  qt6-base-dev fonts-noto-cjk        # the window and dialogs, with a font for Japanese text
+  xvfb xauth                         # the window's tests and screenshots without a display
 )
 
 missing=()

@@ -1,0 +1,105 @@
+// The console of the window: a plain text edit that keeps everything before
+// the input start as protected output and the rest as the command line.
+// It is the interpreter's console surface; there every line end counts as
+// the two units CR LF, while the editor holds one block per line.
+#pragma once
+
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <string>
+
+#include "shell/console_surface.h"
+
+namespace tessera::ui {
+
+class ConsoleEdit : public QPlainTextEdit, public ConsoleSurface {
+  Q_OBJECT
+
+ public:
+  explicit ConsoleEdit(QWidget* parent = nullptr);
+
+  // ConsoleSurface, in UTF-16 units with CR LF line ends.
+  std::size_t TextLength() const override;
+  std::size_t LineCount() const override;
+  std::size_t LineIndex(std::size_t line) const override;
+  void SetSelection(std::size_t start, std::size_t end) override;
+  void ReplaceSelection(std::u16string_view text) override;
+
+  // Positions below are editor positions (a line end is one position).
+  int DocumentLength() const;
+  int inputStart() const { return inputStart_; }
+  int caretIndex() const { return caretIndex_; }
+  // The whole text is output: the command line starts at its end.
+  void MarkInputStart();
+  // Clamped to 0..length; gives the old value.
+  int SetInputStart(int position);
+  void SetCaretIndex(int position);
+  // Selects the empty range at the caret index (the end when the index lies
+  // in the output) and scrolls it into view; gives the index.
+  int GoToCaret();
+  bool SelectionInsideInput() const;
+  // The command line with its line breaks removed.
+  std::u16string GetInput() const;
+  // Inserts at the caret (replaceWhole false) or replaces the whole command
+  // line (true).
+  void ReplaceInput(std::u16string_view text, bool replaceWhole);
+  // Selects the command line only.
+  void SelectInput();
+  // Removes the part of the selection that lies in the command line.
+  void DeleteSelectionInInput();
+  void CutInInput();
+  void PasteAtCaret();
+  // While busy the interpreter's writes go to a cursor of their own, and
+  // the editor's cursor follows them only when the window is repainted:
+  // moving the editor's cursor for every line would repaint every line.
+  void SetBusy(bool busy);
+  // Shows where the output has got to (while busy).
+  void ShowOutput();
+  bool busy() const { return busy_; }
+  void SetScrollMode(bool on) { scrollMode_ = on; }
+  bool scrollMode() const { return scrollMode_; }
+  // The block caret is shown only while the selection lies in the input.
+  void ShowCaret(bool show);
+  bool caretShown() const { return caretShown_; }
+  void SetConsoleFont(const QFont& font);
+
+  // Editor position <-> console-surface index.
+  std::size_t SurfaceIndexOf(int position) const;
+  int PositionOf(std::size_t index) const;
+
+ signals:
+  // Left (0) or Right (1) pressed at the edge of the command line.
+  void edgeReached(int edge);
+  // Ctrl+C while a command runs.
+  void stopKeyPressed();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
+  void insertFromMimeData(const QMimeData* source) override;
+  bool canInsertFromMimeData(const QMimeData* source) const override;
+  void focusInEvent(QFocusEvent* event) override;
+
+ private:
+  void TrackCaret();
+  void UpdateCaretWidth();
+  void InsertPlain(const QString& text);
+
+  QTextCursor outputCursor_;
+  int inputStart_ = 0;
+  int caretIndex_ = 0;
+  bool busy_ = false;
+  bool scrollMode_ = false;
+  bool caretShown_ = true;
+  int caretWidth_ = 6;
+};
+
+// The text an inserted piece becomes in the editor: CR LF and a lone LF are
+// line breaks, a lone CR is dropped.
+QString EditorText(std::u16string_view text);
+
+}  // namespace tessera::ui

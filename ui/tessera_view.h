@@ -1,0 +1,134 @@
+// The view of the window: the console, the find bar and the function-key
+// bar. It runs typed lines in its shell context, keeps the command history
+// and is the interpreter's host while a command runs.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+#include <string>
+
+#include "shell/history.h"
+#include "shell/host.h"
+#include "shell/shell_context.h"
+
+class QFrame;
+
+namespace tessera::ui {
+
+class ConsoleEdit;
+class FindBar;
+class FunctionKeyBar;
+
+// String identifiers of the soft-key labels and title prefixes.
+inline constexpr std::uint32_t kLabelConsoleFocus = 30317;
+inline constexpr std::uint32_t kLabelBarFocus = 30318;
+inline constexpr std::uint32_t kLabelCommandRunning = 30319;
+inline constexpr std::uint32_t kPrefixScroll = 37027;
+inline constexpr std::uint32_t kPrefixFunctionKeys = 37028;
+inline constexpr std::uint32_t kPrefixFind = 37029;
+
+class TesseraView : public QWidget, public Host {
+  Q_OBJECT
+
+ public:
+  explicit TesseraView(QWidget* parent = nullptr);
+  ~TesseraView() override;
+
+  // Prints the first prompt; the console then takes typed lines.
+  void Start();
+  // Runs what stands on the command line, as Enter does.
+  void RunCommandLine();
+  void RunFunctionKey(int setting);
+  // Ctrl+C, Stop and the soft key while a command runs.
+  void RequestStop();
+  void SoftKey();
+  void ShowFunctionKeyBar(bool show);
+  void ShowFindBar(bool show);
+  void Find();
+  void FindNext(bool backward);
+  void SetWordWrap(bool on);
+  // One of the four console fonts, 0..3; any other index is refused.
+  bool SelectFont(int index);
+  int fontIndex() const { return fontIndex_; }
+  bool wordWrap() const { return wordWrap_; }
+  void ClearCommandLine();
+  // Runs a device path as a command: CD, CALL, the program, or TYPE.
+  void OpenPath(std::u16string_view devicePath, bool isDirectory);
+  // File > Open: asks for a file with a plain file dialog.
+  void OpenWithDialog();
+  void CopyToCommandLine();
+  // Walks the history: +1 older, -1 newer.
+  void MoveInHistory(int step);
+
+  ConsoleEdit* console() { return console_; }
+  FunctionKeyBar* functionKeyBar() { return keyBar_; }
+  FindBar* findBar() { return findBar_; }
+  ShellContext& context() { return context_; }
+  const CommandHistory& history() const { return history_; }
+  bool scrollMode() const { return scrollMode_; }
+  bool closeRequested() const { return closeRequested_; }
+  int flashCount() const { return flashCount_; }
+  QString softKeyLabel() const { return softKeyLabel_; }
+  QString title() const { return title_; }
+
+  // Host
+  void PumpEvents() override;
+  MessageBoxAnswer ShowMessageBox(const MessageBoxRequest& request) override;
+  void AddToHistory(std::u16string_view line) override;
+  void CloseApplication() override { closeRequested_ = true; }
+  void Beep(std::uint32_t soundType) override;
+
+ signals:
+  void titleChanged(const QString& title);
+  void softKeyLabelChanged(const QString& label);
+  // EXIT ran: the window closes now that the line is done.
+  void closeWanted();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BeginCommand();
+  void EndCommand();
+  // FNKEYBAR and FINDBAR; false for any other line.
+  bool RunViewCommand(std::u16string_view line);
+  void HandleEnter();
+  bool HandleScrollModeKey(QKeyEvent* event);
+  void EnterScrollMode();
+  void LeaveScrollMode();
+  void Flash();
+  void Search(const QString& text, bool backward, bool caseSensitive);
+  void FocusFunctionKeyBar();
+  void FocusConsole();
+  void SetSoftKeyLabel(std::uint32_t id);
+  void SetTitlePrefix(std::uint32_t id);
+
+  ConsoleEdit* console_;
+  FindBar* findBar_;
+  FunctionKeyBar* keyBar_;
+  QFrame* flashFrame_;
+  ShellContext context_;
+  CommandHistory history_;
+  int historyCursor_ = -1;
+  bool scrollMode_ = false;
+  bool wordWrap_ = true;
+  int fontIndex_ = 1;
+  bool closeRequested_ = false;
+  bool findBackward_ = false;
+  int flashCount_ = 0;
+  QTimer enterTimer_;
+  QElapsedTimer lastEnter_;
+  QElapsedTimer lastPump_;
+  QString softKeyLabel_;
+  QString title_;
+};
+
+// The soft-key label or title prefix of a string identifier, with the
+// built-in texts when the string table has none.
+QString WindowString(std::uint32_t id);
+// The application title (string 57344, else "Tessera").
+QString ApplicationTitle();
+
+}  // namespace tessera::ui
