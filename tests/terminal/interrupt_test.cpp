@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "support/temp_root.h"
@@ -16,7 +17,7 @@ namespace {
 
 // Reads from the terminal until `text` has appeared or a few seconds passed.
 bool WaitFor(int fd, const std::string& text, std::string& seen) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
   char buffer[512];
   while (seen.find(text) == std::string::npos) {
     if (std::chrono::steady_clock::now() > deadline) return false;
@@ -27,6 +28,18 @@ bool WaitFor(int fd, const std::string& text, std::string& seen) {
     seen.append(buffer, static_cast<std::size_t>(n));
   }
   return true;
+}
+
+// Waits until the shell has started a program (it has a child process).
+bool WaitForChild(pid_t shell) {
+  const std::string children = "/proc/" + std::to_string(shell) + "/task/" + std::to_string(shell) + "/children";
+  for (int i = 0; i < 300; ++i) {
+    std::ifstream in(children);
+    std::string pid;
+    if (in >> pid) return true;
+    usleep(100 * 1000);
+  }
+  return false;
 }
 
 void Type(int fd, const std::string& keys) { ASSERT_EQ(write(fd, keys.data(), keys.size()), static_cast<ssize_t>(keys.size())); }
@@ -46,14 +59,14 @@ TEST(TerminalInterrupt, CtrlCAsksAndYesEndsTheProgram) {
   const auto start = std::chrono::steady_clock::now();
   Type(terminal, "tprog sleep 30000 out finished\r");
   ASSERT_TRUE(WaitFor(terminal, "tprog sleep 30000 out finished", seen));
-  usleep(300 * 1000);
+  ASSERT_TRUE(WaitForChild(shell));
   Type(terminal, "\x03");
   ASSERT_TRUE(WaitFor(terminal, "処理を中止しますか？", seen)) << seen;
   Type(terminal, "y\r");
   seen.clear();
   ASSERT_TRUE(WaitFor(terminal, "\\>", seen)) << seen;
   EXPECT_EQ(seen.find("finished"), std::string::npos);  // the program was ended, not run out
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(25));
   Type(terminal, "\x04");  // Ctrl+D on the empty line ends the session
   int status = 0;
   waitpid(shell, &status, 0);
