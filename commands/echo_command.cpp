@@ -74,8 +74,8 @@ ResultCode EchoToConsole(ShellContext& context, std::u16string_view text, const 
   return kOk;
 }
 
-ResultCode EchoToFile(ShellContext& context, const RedirectSpec& spec, const EchoOptions& options) {
-  const std::u16string& target = spec.outputPath;
+ResultCode EchoToFile(ShellContext& context, const RedirectSpec& redirect, const EchoOptions& options) {
+  const std::u16string& target = redirect.outputPath;
   const auto info = platform::GetFileInfo(target);
   const bool exists = info.ok();
   if (exists && (info->attributes & platform::kAttrDirectory)) return Fail(context, msg::kOutputIsDirectory, target);
@@ -86,8 +86,8 @@ ResultCode EchoToFile(ShellContext& context, const RedirectSpec& spec, const Ech
   if (options.encoding == Encoding::Ansi) utf16 = false;
 
   std::u16string text;
-  if (utf16 && (!exists || !spec.append)) text += u'\xFEFF';
-  if (!options.noText) text += std::u16string_view(spec.argumentText).substr(options.textStart);
+  if (utf16 && (!exists || !redirect.append)) text += u'\xFEFF';
+  if (!options.noText) text += std::u16string_view(redirect.argumentText).substr(options.textStart);
   text += u"\r\n";
 
   std::string bytes;
@@ -97,7 +97,7 @@ ResultCode EchoToFile(ShellContext& context, const RedirectSpec& spec, const Ech
     bytes = platform::WideToAnsi(text);
   }
 
-  auto file = platform::File::Open(target, spec.append ? platform::OpenMode::Append : platform::OpenMode::CreateAlways);
+  auto file = platform::File::Open(target, redirect.append ? platform::OpenMode::Append : platform::OpenMode::CreateAlways);
   if (!file.ok()) return Fail(context, msg::kWriteFailed, target);
   const platform::Status written = file->Write(bytes.data(), bytes.size());
   const platform::Status closed = file->Close();
@@ -123,10 +123,10 @@ ResultCode EchoCommand(CommandCall& call) {
     PrintLine(FormatMessage(GetMessageText(msg::kEchoIs), {mode ? std::u16string_view(*mode) : u""}));
     return kOk;
   }
-  const RedirectSpec spec = ParseRedirections(call.arguments, context);
-  const EchoOptions options = ReadOptions(spec.argumentText);
-  if (spec.outputPath.empty()) return EchoToConsole(context, spec.argumentText, options);
-  return EchoToFile(context, spec, options);
+  const RedirectSpec redirect = ParseRedirections(call.arguments, context);
+  const EchoOptions options = ReadOptions(redirect.argumentText);
+  if (redirect.outputPath.empty()) return EchoToConsole(context, redirect.argumentText, options);
+  return EchoToFile(context, redirect, options);
 }
 
 }  // namespace tessera

@@ -83,7 +83,7 @@ void PutBackChildStreams(ChildStreams& streams) {
   DeleteCaptures(streams);
 }
 
-std::optional<ChildStreams> SetUpChildStreams(const RedirectSpec& spec, ShellContext& context) {
+std::optional<ChildStreams> SetUpChildStreams(const RedirectSpec& redirect, ShellContext& context) {
   const StreamSwitches& switches = CurrentStreamSwitches();
   ChildStreams streams;
   streams.unicode = UnicodeTextMode(context);
@@ -93,20 +93,20 @@ std::optional<ChildStreams> SetUpChildStreams(const RedirectSpec& spec, ShellCon
     return std::nullopt;
   };
 
-  if (!spec.inputPath.empty() && switches.useStdin) {
-    const auto info = platform::GetFileInfo(spec.inputPath);
+  if (!redirect.inputPath.empty() && switches.useStdin) {
+    const auto info = platform::GetFileInfo(redirect.inputPath);
     if (!info.ok()) return fail(id::kInputMissing);
     if (info->attributes & platform::kAttrDirectory) return fail(id::kInputIsDirectory);
-    if (!platform::File::Open(spec.inputPath, platform::OpenMode::Read).ok()) return fail(id::kInputUnreadable);
-    if (!platform::ReopenStandardStream(StandardStream::Input, spec.inputPath, StreamMode::Read).ok()) {
+    if (!platform::File::Open(redirect.inputPath, platform::OpenMode::Read).ok()) return fail(id::kInputUnreadable);
+    if (!platform::ReopenStandardStream(StandardStream::Input, redirect.inputPath, StreamMode::Read).ok()) {
       return fail(id::kInputReopenFailed);
     }
     streams.inputReopened = true;
   }
 
-  const StreamMode outputMode = spec.append ? StreamMode::Append : StreamMode::Write;
-  if (switches.useStdout && !(spec.background && spec.outputPath.empty())) {
-    std::u16string target = spec.outputPath;
+  const StreamMode outputMode = redirect.append ? StreamMode::Append : StreamMode::Write;
+  if (switches.useStdout && !(redirect.background && redirect.outputPath.empty())) {
+    std::u16string target = redirect.outputPath;
     const bool capture = target.empty();
     if (capture) {
       const std::optional<std::u16string> made = MakeCaptureFile();
@@ -124,7 +124,7 @@ std::optional<ChildStreams> SetUpChildStreams(const RedirectSpec& spec, ShellCon
     streams.outputReopened = true;
   }
 
-  if (switches.useStderr && !spec.background) {
+  if (switches.useStderr && !redirect.background) {
     const std::optional<std::u16string> made = MakeCaptureFile();
     if (!made) return fail(id::kErrorCaptureNotMade);
     streams.errorCapture = *made;

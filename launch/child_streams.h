@@ -20,7 +20,7 @@ struct ChildStreams {
 
 // Sets the streams up in the order input, output, error. On failure shows
 // the message, undoes what was done and gives none.
-std::optional<ChildStreams> SetUpChildStreams(const RedirectSpec& spec, ShellContext& context);
+std::optional<ChildStreams> SetUpChildStreams(const RedirectSpec& redirect, ShellContext& context);
 // After a foreground child: shows the captured output, then the captured
 // errors, puts every stream back on its resting file and deletes the
 // capture files.

@@ -182,17 +182,17 @@ bool LaunchFile(const std::u16string& path, std::u16string_view arguments, Shell
 }
 
 bool RunProgram(const std::u16string& path, std::u16string_view arguments, ShellContext& context) {
-  const RedirectSpec spec = ParseRedirections(arguments, context);
-  std::optional<ChildStreams> streams = SetUpChildStreams(spec, context);
+  const RedirectSpec redirect = ParseRedirections(arguments, context);
+  std::optional<ChildStreams> streams = SetUpChildStreams(redirect, context);
   if (!streams) return false;
-  std::optional<platform::Process> process = Start(path, spec.argumentText, streams->unicode);
+  std::optional<platform::Process> process = Start(path, redirect.argumentText, streams->unicode);
   if (!process) {
     ShowError(kRunFailed);
     PutBackChildStreams(*streams);
     return false;
   }
-  Record(std::move(*process), path, spec.argumentText);
-  if (spec.background) {
+  Record(std::move(*process), path, redirect.argumentText);
+  if (redirect.background) {
     PutBackChildStreams(*streams);
     return true;
   }

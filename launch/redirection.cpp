@@ -39,15 +39,15 @@ std::size_t ReadTarget(std::u16string_view text, std::size_t i, ShellContext& co
 }  // namespace
 
 RedirectSpec ParseRedirections(std::u16string_view text, ShellContext& context) {
-  RedirectSpec spec;
-  std::u16string& out = spec.argumentText;
+  RedirectSpec redirect;
+  std::u16string& out = redirect.argumentText;
   std::size_t i = SkipBlanksFrom(text, 0);
   while (i < text.size()) {
     const char16_t c = text[i];
     if (c == u'&') {
       const std::size_t after = SkipBlanksFrom(text, i + 1);
       if (after >= text.size()) {
-        spec.background = true;
+        redirect.background = true;
         break;
       }
       out += u'&';
@@ -56,11 +56,11 @@ RedirectSpec ParseRedirections(std::u16string_view text, ShellContext& context) 
       out += u' ';
       i = SkipBlanksFrom(text, i);
     } else if (c == u'<') {
-      i = ReadTarget(text, i + 1, context, spec.inputPath);
+      i = ReadTarget(text, i + 1, context, redirect.inputPath);
       out += u' ';
     } else if (c == u'>') {
-      spec.append = i + 1 < text.size() && text[i + 1] == u'>';
-      i = ReadTarget(text, i + (spec.append ? 2 : 1), context, spec.outputPath);
+      redirect.append = i + 1 < text.size() && text[i + 1] == u'>';
+      i = ReadTarget(text, i + (redirect.append ? 2 : 1), context, redirect.outputPath);
       out += u' ';
     } else {
       const std::optional<Token> token = GetToken(text, i, true);
@@ -73,7 +73,7 @@ RedirectSpec ParseRedirections(std::u16string_view text, ShellContext& context) 
     }
   }
   TrimTrailing(out);
-  return spec;
+  return redirect;
 }
 
 }  // namespace tessera

@@ -7,7 +7,7 @@ namespace tessera {
 
 namespace {
 
-struct Spec {
+struct Placeholder {
   bool leftAlign = false;
   bool zeroPad = false;
   bool plus = false;
@@ -40,18 +40,18 @@ std::u16string Digits(std::uint64_t value, unsigned base, bool upper) {
   return out;
 }
 
-std::u16string FormatNumber(std::int64_t value, const Spec& spec) {
+std::u16string FormatNumber(std::int64_t value, const Placeholder& placeholder) {
   std::u16string sign;
   std::u16string body;
-  switch (spec.conversion) {
+  switch (placeholder.conversion) {
     case u'x':
     case u'X':
     case u'o': {
       // Unsigned conversions show the 32-bit pattern of negative values.
       const std::uint64_t bits = value < 0 ? static_cast<std::uint32_t>(value) : static_cast<std::uint64_t>(value);
-      body = Digits(bits, spec.conversion == u'o' ? 8 : 16, spec.conversion == u'X');
-      if (spec.alternate && value != 0) {
-        sign = spec.conversion == u'o' ? u"0" : (spec.conversion == u'X' ? u"0X" : u"0x");
+      body = Digits(bits, placeholder.conversion == u'o' ? 8 : 16, placeholder.conversion == u'X');
+      if (placeholder.alternate && value != 0) {
+        sign = placeholder.conversion == u'o' ? u"0" : (placeholder.conversion == u'X' ? u"0X" : u"0x");
       }
       break;
     }
@@ -63,48 +63,48 @@ std::u16string FormatNumber(std::int64_t value, const Spec& spec) {
         sign = u"-";
         body = Digits(static_cast<std::uint64_t>(-(value + 1)) + 1, 10, false);
       } else {
-        sign = spec.plus ? u"+" : (spec.space ? u" " : u"");
+        sign = placeholder.plus ? u"+" : (placeholder.space ? u" " : u"");
         body = Digits(static_cast<std::uint64_t>(value), 10, false);
       }
   }
-  if (spec.precision >= 0 && static_cast<int>(body.size()) < spec.precision) {
-    body.insert(0, static_cast<std::size_t>(spec.precision) - body.size(), u'0');
+  if (placeholder.precision >= 0 && static_cast<int>(body.size()) < placeholder.precision) {
+    body.insert(0, static_cast<std::size_t>(placeholder.precision) - body.size(), u'0');
   }
   const std::size_t used = sign.size() + body.size();
-  const std::size_t width = static_cast<std::size_t>(spec.width);
+  const std::size_t width = static_cast<std::size_t>(placeholder.width);
   if (used >= width) return sign + body;
   const std::size_t pad = width - used;
-  if (spec.leftAlign) return sign + body + std::u16string(pad, u' ');
-  if (spec.zeroPad && spec.precision < 0) return sign + std::u16string(pad, u'0') + body;
+  if (placeholder.leftAlign) return sign + body + std::u16string(pad, u' ');
+  if (placeholder.zeroPad && placeholder.precision < 0) return sign + std::u16string(pad, u'0') + body;
   return std::u16string(pad, u' ') + sign + body;
 }
 
-std::u16string FormatText(std::u16string_view text, const Spec& spec) {
-  if (spec.precision >= 0) text = text.substr(0, static_cast<std::size_t>(spec.precision));
-  const std::size_t width = static_cast<std::size_t>(spec.width);
+std::u16string FormatText(std::u16string_view text, const Placeholder& placeholder) {
+  if (placeholder.precision >= 0) text = text.substr(0, static_cast<std::size_t>(placeholder.precision));
+  const std::size_t width = static_cast<std::size_t>(placeholder.width);
   if (text.size() >= width) return std::u16string(text);
   std::u16string pad(width - text.size(), u' ');
-  return spec.leftAlign ? std::u16string(text) + pad : pad + std::u16string(text);
+  return placeholder.leftAlign ? std::u16string(text) + pad : pad + std::u16string(text);
 }
 
-std::u16string FormatOne(const FormatArg& arg, const Spec& spec) {
-  switch (spec.conversion) {
+std::u16string FormatOne(const FormatArg& arg, const Placeholder& placeholder) {
+  switch (placeholder.conversion) {
     case u'c':
     case u'C':
-      if (arg.isNumber()) return FormatText(std::u16string(1, static_cast<char16_t>(arg.number())), spec);
-      return FormatText(arg.text().substr(0, 1), spec);
+      if (arg.isNumber()) return FormatText(std::u16string(1, static_cast<char16_t>(arg.number())), placeholder);
+      return FormatText(arg.text().substr(0, 1), placeholder);
     case u's':
     case u'S':
       if (arg.isNumber()) {
-        Spec asNumber = spec;
+        Placeholder asNumber = placeholder;
         asNumber.conversion = u'd';
         asNumber.precision = -1;
         return FormatNumber(arg.number(), asNumber);
       }
-      return FormatText(arg.text(), spec);
+      return FormatText(arg.text(), placeholder);
     default:
-      if (arg.isNumber()) return FormatNumber(arg.number(), spec);
-      return FormatText(arg.text(), spec);
+      if (arg.isNumber()) return FormatNumber(arg.number(), placeholder);
+      return FormatText(arg.text(), placeholder);
   }
 }
 
@@ -134,20 +134,20 @@ std::u16string FormatMessage(std::u16string_view format, std::initializer_list<F
       continue;
     }
     const std::size_t start = i++;
-    Spec spec;
+    Placeholder placeholder;
     for (; i < format.size(); ++i) {
       const char16_t f = format[i];
-      if (f == u'-') spec.leftAlign = true;
-      else if (f == u'0') spec.zeroPad = true;
-      else if (f == u'+') spec.plus = true;
-      else if (f == u' ') spec.space = true;
-      else if (f == u'#') spec.alternate = true;
+      if (f == u'-') placeholder.leftAlign = true;
+      else if (f == u'0') placeholder.zeroPad = true;
+      else if (f == u'+') placeholder.plus = true;
+      else if (f == u' ') placeholder.space = true;
+      else if (f == u'#') placeholder.alternate = true;
       else break;
     }
-    spec.width = ReadCount(format, i);
+    placeholder.width = ReadCount(format, i);
     if (i < format.size() && format[i] == u'.') {
       ++i;
-      spec.precision = ReadCount(format, i);
+      placeholder.precision = ReadCount(format, i);
     }
     while (i < format.size() && (IsLengthModifier(format[i]) || (format[i - 1] == u'I' && IsDigit(format[i])))) ++i;
     if (i >= format.size() || !IsConversion(format[i]) || nextArg == args.end()) {
@@ -157,8 +157,8 @@ std::u16string FormatMessage(std::u16string_view format, std::initializer_list<F
       i = end;
       continue;
     }
-    spec.conversion = format[i++];
-    out += FormatOne(*nextArg++, spec);
+    placeholder.conversion = format[i++];
+    out += FormatOne(*nextArg++, placeholder);
   }
   return out;
 }

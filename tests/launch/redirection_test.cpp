@@ -18,25 +18,25 @@ class RedirectionTest : public testing::ShellTest {
 };
 
 TEST_F(RedirectionTest, QuotedTargetKeepsItsBlanks) {
-  const RedirectSpec spec = Parse("a > \"out b\" b");
-  EXPECT_EQ(Utf8(spec.outputPath), "\\out b");
-  EXPECT_EQ(Utf8(spec.argumentText), "a  b");
-  EXPECT_FALSE(spec.append);
+  const RedirectSpec redirect = Parse("a > \"out b\" b");
+  EXPECT_EQ(Utf8(redirect.outputPath), "\\out b");
+  EXPECT_EQ(Utf8(redirect.argumentText), "a  b");
+  EXPECT_FALSE(redirect.append);
 }
 
 TEST_F(RedirectionTest, UnquotedTargetRunsToTheEnd) {
   context_.FindValue(u"CUR DIR", 0)->value = u"\\Temp";
-  const RedirectSpec spec = Parse("a > out b");
-  EXPECT_EQ(Utf8(spec.outputPath), "\\Temp\\out b");
-  EXPECT_EQ(Utf8(spec.argumentText), "a");
+  const RedirectSpec redirect = Parse("a > out b");
+  EXPECT_EQ(Utf8(redirect.outputPath), "\\Temp\\out b");
+  EXPECT_EQ(Utf8(redirect.argumentText), "a");
 }
 
 TEST_F(RedirectionTest, InputAppendAndTheLastOutputWins) {
-  const RedirectSpec spec = Parse("x <in.txt >a.txt >>\\b.txt");
-  EXPECT_EQ(Utf8(spec.inputPath), "\\in.txt");
-  EXPECT_EQ(Utf8(spec.outputPath), "\\b.txt");
-  EXPECT_TRUE(spec.append);
-  EXPECT_EQ(Utf8(spec.argumentText), "x");
+  const RedirectSpec redirect = Parse("x <in.txt >a.txt >>\\b.txt");
+  EXPECT_EQ(Utf8(redirect.inputPath), "\\in.txt");
+  EXPECT_EQ(Utf8(redirect.outputPath), "\\b.txt");
+  EXPECT_TRUE(redirect.append);
+  EXPECT_EQ(Utf8(redirect.argumentText), "x");
   EXPECT_FALSE(Parse(">>a >b").append);
 }
 
@@ -57,9 +57,9 @@ TEST_F(RedirectionTest, TokensPassUnchanged) {
 }
 
 TEST_F(RedirectionTest, OverlongTargetsAreIgnored) {
-  const RedirectSpec spec = Parse("a > " + std::string(260, 'n'));
-  EXPECT_TRUE(spec.outputPath.empty());
-  EXPECT_EQ(Utf8(spec.argumentText), "a");
+  const RedirectSpec redirect = Parse("a > " + std::string(260, 'n'));
+  EXPECT_TRUE(redirect.outputPath.empty());
+  EXPECT_EQ(Utf8(redirect.argumentText), "a");
   EXPECT_EQ(Parse("a > " + std::string(258, 'g')).outputPath.size(), 259u);
   // A relative name that only becomes too long once joined is refused too.
   std::filesystem::create_directories(root_->Host("\\" + std::string(200, 'd')));
