@@ -86,12 +86,13 @@ RawMode::RawMode(int fd) : fd_(fd) {
   raw.c_iflag &= ~static_cast<tcflag_t>(IXON | ICRNL);
   raw.c_cc[VMIN] = 1;
   raw.c_cc[VTIME] = 0;
-  // ISIG stays on so that Ctrl+C still arrives as an interrupt.
-  active_ = tcsetattr(fd, TCSAFLUSH, &raw) == 0;
+  // ISIG stays on so that Ctrl+C still arrives as an interrupt. Keys typed
+  // ahead of the prompt stay in the input (no flush).
+  active_ = tcsetattr(fd, TCSADRAIN, &raw) == 0;
 }
 
 RawMode::~RawMode() {
-  if (active_) tcsetattr(fd_, TCSAFLUSH, &saved_->attributes);
+  if (active_) tcsetattr(fd_, TCSADRAIN, &saved_->attributes);
   delete saved_;
 }
 

@@ -76,3 +76,27 @@ TEST(TerminalInterrupt, CtrlCAsksAndYesEndsTheProgram) {
 
 }  // namespace
 }  // namespace tessera
+
+namespace tessera {
+namespace {
+
+TEST(TerminalTypeAhead, KeysTypedBeforeThePromptAreKept) {
+  testing::TempRoot root;
+  int terminal = -1;
+  const pid_t shell = forkpty(&terminal, nullptr, nullptr, nullptr);
+  ASSERT_GE(shell, 0);
+  if (shell == 0) {
+    execl(TESSERA_EXE, TESSERA_EXE, "--tty", "--root", root.host().c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  Type(terminal, "echo typed ahead\r");  // before the shell has printed anything
+  std::string seen;
+  EXPECT_TRUE(WaitFor(terminal, "\ntyped ahead\r\n", seen)) << seen;
+  Type(terminal, "\x04");
+  int status = 0;
+  waitpid(shell, &status, 0);
+  close(terminal);
+}
+
+}  // namespace
+}  // namespace tessera
