@@ -5,6 +5,7 @@
 //   args        write each argument after this one as [arg], one a line
 //   env NAME    write the variable's value (or <unset>)
 //   fds         write how many descriptors are open
+//   touch PATH  create an empty host file (tests wait for it)
 //   sleep MS    wait
 //   exit N      end with exit code N
 #include <dirent.h>
@@ -57,6 +58,10 @@ int main(int argc, char** argv) {
       Write(1, text ? text : "<unset>"), ++i;
     } else if (step == "fds") {
       Write(1, std::to_string(OpenDescriptors()));
+    } else if (step == "touch") {
+      std::FILE* file = std::fopen(value, "w");
+      if (file) std::fclose(file);
+      ++i;
     } else if (step == "sleep") {
       std::this_thread::sleep_for(std::chrono::milliseconds(std::atoi(value))), ++i;
     } else if (step == "exit") {

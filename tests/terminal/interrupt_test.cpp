@@ -7,10 +7,11 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "support/temp_root.h"
+
+#include <csignal>
 
 namespace tessera {
 namespace {
@@ -30,17 +31,39 @@ bool WaitFor(int fd, const std::string& text, std::string& seen) {
   return true;
 }
 
-// Waits until the shell has started a program (it has a child process).
-bool WaitForChild(pid_t shell) {
-  const std::string children = "/proc/" + std::to_string(shell) + "/task/" + std::to_string(shell) + "/children";
-  for (int i = 0; i < 300; ++i) {
-    std::ifstream in(children);
-    std::string pid;
-    if (in >> pid) return true;
-    usleep(100 * 1000);
+// Ends the session with Ctrl+D, then by hanging up, and last by force, so
+// that a test never waits for a shell for ever.
+bool EndShell(pid_t shell, int terminal) {
+  const char endOfInput = '\x04';
+  (void)!write(terminal, &endOfInput, 1);
+  int status = 0;
+  for (int i = 0; i < 100; ++i) {
+    if (waitpid(shell, &status, WNOHANG) == shell) {
+      close(terminal);
+      return WIFEXITED(status);
+    }
+    usleep(50 * 1000);
   }
+  close(terminal);
+  for (int i = 0; i < 40 && waitpid(shell, &status, WNOHANG) != shell; ++i) usleep(50 * 1000);
+  kill(shell, SIGKILL);
+  waitpid(shell, &status, 0);
   return false;
 }
+
+// Ends the shell however the test leaves its body.
+struct ShellSession {
+  pid_t shell = -1;
+  int terminal = -1;
+  bool ended = false;
+  bool End() {
+    ended = true;
+    return EndShell(shell, terminal);
+  }
+  ~ShellSession() {
+    if (!ended && shell > 0) EndShell(shell, terminal);
+  }
+};
 
 void Type(int fd, const std::string& keys) { ASSERT_EQ(write(fd, keys.data(), keys.size()), static_cast<ssize_t>(keys.size())); }
 
@@ -54,12 +77,15 @@ TEST(TerminalInterrupt, CtrlCAsksAndYesEndsTheProgram) {
     execl(TESSERA_EXE, TESSERA_EXE, "--tty", "--root", root.host().c_str(), static_cast<char*>(nullptr));
     _exit(127);
   }
+  ShellSession session{shell, terminal};
   std::string seen;
   ASSERT_TRUE(WaitFor(terminal, "\\>", seen));
   const auto start = std::chrono::steady_clock::now();
-  Type(terminal, "tprog sleep 30000 out finished\r");
-  ASSERT_TRUE(WaitFor(terminal, "tprog sleep 30000 out finished", seen));
-  ASSERT_TRUE(WaitForChild(shell));
+  const std::string marker = root.host() + "/running";
+  Type(terminal, "tprog touch " + marker + " sleep 30000 out finished\r");
+  // Ctrl+C only once the program runs.
+  for (int i = 0; i < 600 && !std::filesystem::exists(marker); ++i) usleep(50 * 1000);
+  ASSERT_TRUE(std::filesystem::exists(marker)) << seen;
   Type(terminal, "\x03");
   ASSERT_TRUE(WaitFor(terminal, "処理を中止しますか？", seen)) << seen;
   Type(terminal, "y\r");
@@ -67,11 +93,7 @@ TEST(TerminalInterrupt, CtrlCAsksAndYesEndsTheProgram) {
   ASSERT_TRUE(WaitFor(terminal, "\\>", seen)) << seen;
   EXPECT_EQ(seen.find("finished"), std::string::npos);  // the program was ended, not run out
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(25));
-  Type(terminal, "\x04");  // Ctrl+D on the empty line ends the session
-  int status = 0;
-  waitpid(shell, &status, 0);
-  close(terminal);
-  EXPECT_TRUE(WIFEXITED(status));
+  EXPECT_TRUE(session.End());  // Ctrl+D on the empty line ends the session
 }
 
 }  // namespace
@@ -89,13 +111,11 @@ TEST(TerminalTypeAhead, KeysTypedBeforeThePromptAreKept) {
     execl(TESSERA_EXE, TESSERA_EXE, "--tty", "--root", root.host().c_str(), static_cast<char*>(nullptr));
     _exit(127);
   }
+  ShellSession session{shell, terminal};
   Type(terminal, "echo typed ahead\r");  // before the shell has printed anything
   std::string seen;
   EXPECT_TRUE(WaitFor(terminal, "\ntyped ahead\r\n", seen)) << seen;
-  Type(terminal, "\x04");
-  int status = 0;
-  waitpid(shell, &status, 0);
-  close(terminal);
+  session.End();
 }
 
 }  // namespace
