@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <optional>
 #include <string>
 
 #include "launch/process_table.h"
@@ -68,11 +69,16 @@ int RunSession(TerminalConsole& console, TerminalHost& host, const platform::Ter
       if (CloseWithPrograms(false)) break;
       host.ResumeAfterClose();
     }
+    // Key by key from before the prompt shows, so that nothing typed as it
+    // appears (Ctrl+D included) is taken by the terminal's line mode.
+    std::optional<platform::RawMode> raw;
+    if (interactive) raw.emplace(fds.input);
     PrintPrompt(context);
     console.Flush();
     std::optional<std::u16string> line;
     if (interactive) {
       line = editor.ReadLine(console.LastLine());
+      raw.reset();
     } else if (auto bytes = platform::ReadLine(fds.input)) {
       if (!bytes->empty() && bytes->back() == '\r') bytes->pop_back();
       line = platform::Utf8ToUtf16(*bytes);
