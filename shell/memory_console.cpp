@@ -11,9 +11,17 @@ std::size_t MemoryConsole::LineIndex(std::size_t line) const {
   return lineStarts_[line];
 }
 
+std::size_t MemoryConsole::Clamp(std::size_t index) const {
+  index = std::min(index, text_.size());
+  // Between CR and LF stands for the end of that line, as in the window:
+  // a trim never leaves half a line end behind.
+  if (index > 0 && index < text_.size() && text_[index - 1] == u'\r' && text_[index] == u'\n') --index;
+  return index;
+}
+
 void MemoryConsole::SetSelection(std::size_t start, std::size_t end) {
-  start = std::min(start, text_.size());
-  end = std::min(end, text_.size());
+  start = Clamp(start);
+  end = Clamp(end);
   if (end < start) std::swap(start, end);
   selStart_ = start;
   selEnd_ = end;

@@ -29,6 +29,7 @@ class MemoryConsole : public ConsoleSurface {
   void SetAppendObserver(AppendObserver observer) { observer_ = std::move(observer); }
 
  private:
+  std::size_t Clamp(std::size_t index) const;
   void RebuildLineStartsFrom(std::size_t position);
 
   std::u16string text_;

@@ -63,13 +63,25 @@ ConsoleEdit::ConsoleEdit(QWidget* parent) : QPlainTextEdit(parent) {
 int ConsoleEdit::DocumentLength() const { return document()->characterCount() - 1; }
 
 std::size_t ConsoleEdit::TextLength() const {
+  return pending_.active() ? pending_.TextLength() : DocumentTextLength();
+}
+
+std::size_t ConsoleEdit::LineCount() const {
+  if (pending_.active()) return pending_.LineCount();
+  return static_cast<std::size_t>(document()->blockCount());
+}
+
+std::size_t ConsoleEdit::LineIndex(std::size_t line) const {
+  if (pending_.active()) return pending_.LineIndex(line);
+  return DocumentLineIndex(line);
+}
+
+std::size_t ConsoleEdit::DocumentTextLength() const {
   return static_cast<std::size_t>(DocumentLength()) + static_cast<std::size_t>(document()->blockCount() - 1);
 }
 
-std::size_t ConsoleEdit::LineCount() const { return static_cast<std::size_t>(document()->blockCount()); }
-
-std::size_t ConsoleEdit::LineIndex(std::size_t line) const {
-  if (line >= LineCount()) return TextLength();
+std::size_t ConsoleEdit::DocumentLineIndex(std::size_t line) const {
+  if (line >= static_cast<std::size_t>(document()->blockCount())) return DocumentTextLength();
   const QTextBlock block = document()->findBlockByNumber(static_cast<int>(line));
   return static_cast<std::size_t>(block.position()) + line;
 }
@@ -81,13 +93,13 @@ std::size_t ConsoleEdit::SurfaceIndexOf(int position) const {
 }
 
 int ConsoleEdit::PositionOf(std::size_t index) const {
-  index = std::min(index, TextLength());
+  index = std::min(index, DocumentTextLength());
   // The last line whose first character is at or before the index.
   int low = 0;
   int high = document()->blockCount() - 1;
   while (low < high) {
     const int middle = low + (high - low + 1) / 2;
-    if (LineIndex(static_cast<std::size_t>(middle)) <= index) {
+    if (DocumentLineIndex(static_cast<std::size_t>(middle)) <= index) {
       low = middle;
     } else {
       high = middle - 1;
@@ -100,6 +112,10 @@ int ConsoleEdit::PositionOf(std::size_t index) const {
 }
 
 void ConsoleEdit::SetSelection(std::size_t start, std::size_t end) {
+  if (pending_.active()) {
+    pending_.SetSelection(start, end);
+    return;
+  }
   QTextCursor cursor(document());
   cursor.setPosition(PositionOf(start));
   cursor.setPosition(PositionOf(end), QTextCursor::KeepAnchor);
@@ -108,14 +124,50 @@ void ConsoleEdit::SetSelection(std::size_t start, std::size_t end) {
 }
 
 void ConsoleEdit::ReplaceSelection(std::u16string_view text) {
+  if (pending_.active()) {
+    if (pending_.ReplaceSelection(text)) return;
+    // Anything but trimming the front or adding at the end is rare: the
+    // editor catches up and does it itself.
+    FlushOutput();
+    QTextCursor cursor(document());
+    cursor.setPosition(PositionOf(pending_.selectionStart()));
+    cursor.setPosition(PositionOf(pending_.selectionEnd()), QTextCursor::KeepAnchor);
+    cursor.insertText(EditorText(text));
+    outputCursor_ = cursor;
+    pending_.Apply(text);
+    return;
+  }
   QTextCursor cursor = busy_ ? outputCursor_ : textCursor();
   cursor.insertText(EditorText(text));
   outputCursor_ = cursor;
   if (!busy_) setTextCursor(cursor);
 }
 
+void ConsoleEdit::FlushOutput() {
+  if (!pending_.active()) return;
+  const PendingOutput::Changes changes = pending_.TakeChanges();
+  QTextCursor cursor(document());
+  if (!changes.empty()) {
+    cursor.beginEditBlock();
+    if (changes.removeFront > 0) {
+      cursor.setPosition(0);
+      cursor.setPosition(PositionOf(changes.removeFront), QTextCursor::KeepAnchor);
+      cursor.removeSelectedText();
+    }
+    if (!changes.append.empty()) {
+      cursor.movePosition(QTextCursor::End);
+      cursor.insertText(EditorText(changes.append));
+    }
+    cursor.endEditBlock();
+  }
+  cursor.setPosition(PositionOf(pending_.selectionStart()));
+  cursor.setPosition(PositionOf(pending_.selectionEnd()), QTextCursor::KeepAnchor);
+  outputCursor_ = cursor;
+}
+
 void ConsoleEdit::ShowOutput() {
   if (!busy_) return;
+  FlushOutput();
   setTextCursor(outputCursor_);
   ensureCursorVisible();
 }
@@ -241,7 +293,11 @@ void ConsoleEdit::SetBusy(bool busy) {
   if (busy) {
     outputCursor_ = textCursor();
     busy_ = true;
+    pending_.Begin(SurfaceText(ToU16(toPlainText())));
+    pending_.SetSelection(SurfaceIndexOf(outputCursor_.selectionStart()), SurfaceIndexOf(outputCursor_.selectionEnd()));
   } else {
+    FlushOutput();
+    pending_.End();
     busy_ = false;
     setTextCursor(outputCursor_);
     ensureCursorVisible();

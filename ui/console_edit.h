@@ -9,6 +9,7 @@
 #include <string>
 
 #include "shell/console_surface.h"
+#include "ui/pending_output.h"
 
 namespace tessera::ui {
 
@@ -49,12 +50,15 @@ class ConsoleEdit : public QPlainTextEdit, public ConsoleSurface {
   void DeleteSelectionInInput();
   void CutInInput();
   void PasteAtCaret();
-  // While busy the interpreter's writes go to a cursor of their own, and
-  // the editor's cursor follows them only when the window is repainted:
-  // moving the editor's cursor for every line would repaint every line.
+  // While busy the interpreter's writes are gathered and reach the editor
+  // only when the window is repainted: laying out every line as it comes
+  // would cost far more than the command.
   void SetBusy(bool busy);
-  // Shows where the output has got to (while busy).
+  // Brings the editor up to date with the output and shows where it has
+  // got to (while busy).
   void ShowOutput();
+  // Brings the editor up to date with the output gathered while busy.
+  void FlushOutput();
   bool busy() const { return busy_; }
   void SetScrollMode(bool on) { scrollMode_ = on; }
   bool scrollMode() const { return scrollMode_; }
@@ -85,10 +89,14 @@ class ConsoleEdit : public QPlainTextEdit, public ConsoleSurface {
   void focusInEvent(QFocusEvent* event) override;
 
  private:
+  // The editor's own text in console-surface units, whether busy or not.
+  std::size_t DocumentTextLength() const;
+  std::size_t DocumentLineIndex(std::size_t line) const;
   void TrackCaret();
   void UpdateCaretWidth();
   void InsertPlain(const QString& text);
 
+  PendingOutput pending_;
   QTextCursor outputCursor_;
   int inputStart_ = 0;
   int caretIndex_ = 0;

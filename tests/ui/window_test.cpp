@@ -11,6 +11,7 @@
 #include "shell/output.h"
 #include "shell/settings.h"
 #include "support/temp_root.h"
+#include "test_suites.h"
 #include "ui/console_edit.h"
 #include "ui/console_search.h"
 #include "ui/find_bar.h"
@@ -245,8 +246,9 @@ class StopTest : public QObject {
     f.root().WriteHostFile(f.root().Host("\\big.txt"), lines);
     QString caption;
     bool stopSeen = false;
-    // While TYPE runs: Ctrl+C, then Yes in the question that follows.
-    QTimer::singleShot(50, f.console(), [&] {
+    // While TYPE runs (the timer fires at its first look at the events):
+    // Ctrl+C, then Yes in the question that follows.
+    QTimer::singleShot(0, f.console(), [&] {
       QTest::keyClick(f.console(), Qt::Key_C, Qt::ControlModifier);
       stopSeen = tessera::Session().stopRequested;
     });
@@ -484,6 +486,7 @@ int main(int argc, char** argv) {
   run(OpenTest());
   run(WindowSettingsTest());
   run(FindTest());
+  failures += RunPendingOutputTests(argc, argv);
   return failures == 0 ? 0 : 1;
 }
 

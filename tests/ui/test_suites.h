@@ -1,0 +1,4 @@
+// Test classes kept in files of their own, run by the window tests' main.
+#pragma once
+
+int RunPendingOutputTests(int argc, char** argv);
