@@ -15,6 +15,9 @@ namespace tessera::ui {
 
 namespace {
 
+// A focus change this soon after a press belongs to that press.
+constexpr qint64 kTapFocusMilliseconds = 200;
+
 std::u16string ToU16(const QString& text) {
   return std::u16string(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size()));
 }
@@ -57,6 +60,8 @@ ConsoleEdit::ConsoleEdit(QWidget* parent) : QPlainTextEdit(parent) {
   setTabChangesFocus(false);
   connect(this, &QPlainTextEdit::cursorPositionChanged, this, &ConsoleEdit::TrackCaret);
   connect(this, &QPlainTextEdit::selectionChanged, this, &ConsoleEdit::TrackCaret);
+  caretTimer_.setSingleShot(true);
+  connect(&caretTimer_, &QTimer::timeout, this, &ConsoleEdit::CaretTimerFired);
   UpdateCaretWidth();
 }
 
@@ -387,7 +392,10 @@ void ConsoleEdit::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Backspace: {
       if (!SelectionInsideInput()) GoToCaret();
       const QTextCursor cursor = textCursor();
-      if (!cursor.hasSelection() && cursor.position() <= inputStart_) return;
+      if (!cursor.hasSelection() && cursor.position() <= inputStart_) {
+        backspaceRefused_ = true;
+        return;
+      }
       break;
     }
     case Qt::Key_Delete: {
@@ -424,25 +432,88 @@ void ConsoleEdit::keyPressEvent(QKeyEvent* event) {
 void ConsoleEdit::keyReleaseEvent(QKeyEvent* event) {
   if (busy_) return;
   QPlainTextEdit::keyReleaseEvent(event);
+  if (scrollMode_) return;
+  if (backspaceRefused_) {
+    // The refused key may have left the editor's own idea of the selection
+    // behind; setting it again puts both in step.
+    backspaceRefused_ = false;
+    setTextCursor(textCursor());
+  }
+  switch (event->key()) {
+    case Qt::Key_Right:
+      if (SelectionInsideInput()) caretIndex_ = textCursor().position();
+      break;
+    case Qt::Key_Left: {
+      QTextCursor cursor = textCursor();
+      if (cursor.selectionStart() < inputStart_) {
+        const int end = std::max(cursor.selectionEnd(), inputStart_);
+        const bool anchorFirst = cursor.anchor() <= cursor.position();
+        cursor.setPosition(anchorFirst ? inputStart_ : end);
+        cursor.setPosition(anchorFirst ? end : inputStart_, QTextCursor::KeepAnchor);
+        setTextCursor(cursor);
+      }
+      caretIndex_ = std::max(textCursor().position(), inputStart_);
+      break;
+    }
+    default:
+      break;
+  }
   if (!caretShown_ && SelectionInsideInput()) ShowCaret(true);
 }
-
 void ConsoleEdit::mousePressEvent(QMouseEvent* event) {
+  pressTime_.start();
   if (busy_) return;
+  if (event->button() == Qt::LeftButton && SelectionInsideInput()) caretIndex_ = textCursor().position();
+  ShowCaret(false);
   QPlainTextEdit::mousePressEvent(event);
+}
+
+void ConsoleEdit::mouseMoveEvent(QMouseEvent* event) {
+  // Until the caret has been placed a drag selects nothing.
+  if (!caretPlaced_ || busy_) return;
+  QPlainTextEdit::mouseMoveEvent(event);
 }
 
 void ConsoleEdit::mouseReleaseEvent(QMouseEvent* event) {
   if (busy_) return;
   QPlainTextEdit::mouseReleaseEvent(event);
-  if (scrollMode_) return;
+  if (event->button() != Qt::LeftButton) return;
+  if (scrollMode_) {
+    ShowCaret(false);
+    caretPlaced_ = true;
+    return;
+  }
   const QTextCursor cursor = textCursor();
-  // A tap in the output does not take the caret there.
-  if (!cursor.hasSelection() && cursor.position() < inputStart_) GoToCaret();
-  ShowCaret(SelectionInsideInput());
+  if (cursor.hasSelection()) {
+    // A drag: the caret follows only when the drag ends in the command line.
+    if (cursor.position() >= inputStart_) caretIndex_ = cursor.position();
+    ShowCaret(SelectionInsideInput());
+    return;
+  }
+  if (cursor.position() >= inputStart_) {
+    caretIndex_ = cursor.position();
+    if (!caretPlaced_) PlaceCaret();
+  } else if (caretPlaced_) {
+    // A tap in the output leaves the caret where it was.
+    GoToCaret();
+  } else {
+    PlaceCaret();
+  }
+  ShowCaret(true);
 }
 
 void ConsoleEdit::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
+
+void ConsoleEdit::resizeEvent(QResizeEvent* event) {
+  QPlainTextEdit::resizeEvent(event);
+  if (busy_) return;
+  const QTextCursor cursor = textCursor();
+  if (!cursor.hasSelection()) {
+    ensureCursorVisible();
+  } else if (!SelectionInsideInput()) {
+    ShowCaret(false);
+  }
+}
 
 void ConsoleEdit::inputMethodEvent(QInputMethodEvent* event) {
   if (busy_) return;
@@ -452,15 +523,46 @@ void ConsoleEdit::inputMethodEvent(QInputMethodEvent* event) {
 
 void ConsoleEdit::focusInEvent(QFocusEvent* event) {
   QPlainTextEdit::focusInEvent(event);
+  caretPlaced_ = false;
   if (busy_) {
     QTextCursor cursor = textCursor();
     cursor.movePosition(QTextCursor::End);
     setTextCursor(cursor);
     ensureCursorVisible();
-  } else if (!scrollMode_ && event->reason() != Qt::MouseFocusReason) {
-    GoToCaret();
-    ShowCaret(true);
+    return;
   }
+  if (scrollMode_) {
+    StartCaretTimer(100);
+    return;
+  }
+  // Focus that comes with a press is left to the release: a tap decides
+  // where the caret goes.
+  const bool pressed = event->reason() == Qt::MouseFocusReason ||
+                       (pressTime_.isValid() && pressTime_.elapsed() <= kTapFocusMilliseconds);
+  if (pressed) return;
+  PlaceCaret();
+  StartCaretTimer(100);
+}
+
+void ConsoleEdit::PlaceCaret() {
+  ShowCaret(true);
+  GoToCaret();
+  caretPlaced_ = true;
+}
+
+void ConsoleEdit::StartCaretTimer(int milliseconds) {
+  if (busy_) return;
+  caretTimer_.start(milliseconds);
+}
+
+void ConsoleEdit::CaretTimerFired() {
+  if (busy_) return;
+  if (scrollMode_) {
+    ShowCaret(false);
+    return;
+  }
+  GoToCaret();
+  ShowCaret(true);
 }
 
 }  // namespace tessera::ui

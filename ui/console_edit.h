@@ -4,7 +4,9 @@
 // the two units CR LF, while the editor holds one block per line.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QPlainTextEdit>
+#include <QTimer>
 #include <QTextCursor>
 #include <string>
 
@@ -66,6 +68,10 @@ class ConsoleEdit : public QPlainTextEdit, public ConsoleSurface {
   void ShowCaret(bool show);
   bool caretShown() const { return caretShown_; }
   void SetConsoleFont(const QFont& font);
+  // After a focus change or a new font the caret goes back to the command
+  // line once the editor has settled; in scroll mode it stays hidden.
+  void StartCaretTimer(int milliseconds);
+  bool caretPlaced() const { return caretPlaced_; }
 
   // Editor position <-> console-surface index.
   std::size_t SurfaceIndexOf(int position) const;
@@ -83,6 +89,8 @@ class ConsoleEdit : public QPlainTextEdit, public ConsoleSurface {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
   void insertFromMimeData(const QMimeData* source) override;
   bool canInsertFromMimeData(const QMimeData* source) const override;
@@ -95,6 +103,9 @@ class ConsoleEdit : public QPlainTextEdit, public ConsoleSurface {
   void TrackCaret();
   void UpdateCaretWidth();
   void InsertPlain(const QString& text);
+  void CaretTimerFired();
+  // Shows the caret at the caret index and counts it as placed.
+  void PlaceCaret();
 
   PendingOutput pending_;
   QTextCursor outputCursor_;
@@ -104,6 +115,11 @@ class ConsoleEdit : public QPlainTextEdit, public ConsoleSurface {
   bool scrollMode_ = false;
   bool caretShown_ = true;
   int caretWidth_ = 6;
+  // The caret was put in the command line since the console took the focus.
+  bool caretPlaced_ = false;
+  bool backspaceRefused_ = false;
+  QElapsedTimer pressTime_;
+  QTimer caretTimer_;
 };
 
 // The text an inserted piece becomes in the editor: CR LF and a lone LF are

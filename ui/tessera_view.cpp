@@ -370,6 +370,7 @@ bool TesseraView::SelectFont(int index) {
   fontIndex_ = index;
   console_->SetConsoleFont(ReadConsoleFont(index));
   console_->ensureCursorVisible();
+  if (console_->hasFocus()) console_->StartCaretTimer(300);
   return true;
 }
 

@@ -156,6 +156,54 @@ class ConsoleEditingTest : public QObject {
     QCOMPARE(f.Input(), QStringLiteral("abc"));
   }
 
+  // Taps are mouse presses and releases at a character of the console.
+  void TapsInTheOutputLeaveTheCaretInTheCommandLine() {
+    WindowFixture f;
+    f.TypeLine(QStringLiteral("echo first line of output"));
+    f.Type(QStringLiteral("abcd"));
+    QTRY_VERIFY(f.console()->caretPlaced());
+    auto tap = [&](int position) {
+      QTextCursor at(f.console()->document());
+      at.setPosition(position);
+      const QPoint point = f.console()->cursorRect(at).center();
+      QTest::mouseClick(f.console()->viewport(), Qt::LeftButton, Qt::NoModifier, point);
+    };
+    const int inputStart = f.console()->inputStart();
+    tap(inputStart + 2);  // between "ab" and "cd"
+    QCOMPARE(f.console()->caretIndex(), inputStart + 2);
+    QTest::qWait(250);  // not a double click
+    tap(3);             // in the output
+    QCOMPARE(f.console()->textCursor().position(), inputStart + 2);
+    QVERIFY(f.console()->caretShown());
+    f.Type(QStringLiteral("X"));
+    QCOMPARE(f.Input(), QStringLiteral("abXcd"));
+  }
+
+  void TheCaretComesBackWhenTheConsoleTakesTheFocus() {
+    WindowFixture f;
+    f.TypeLine(QStringLiteral("echo some output"));
+    f.Type(QStringLiteral("dir"));
+    f.console()->SetSelection(0, 4);
+    f.view()->findBar()->show();
+    f.view()->findBar()->edit()->setFocus();
+    QVERIFY(!f.console()->caretShown());
+    f.console()->setFocus(Qt::OtherFocusReason);
+    // Placed at once and again when the caret timer fires.
+    QVERIFY(f.console()->caretPlaced());
+    QTRY_VERIFY(f.console()->caretShown());
+    QCOMPARE(f.console()->textCursor().position(), f.console()->DocumentLength());
+    QVERIFY(!f.console()->textCursor().hasSelection());
+  }
+
+  void LeftWithShiftNeverSelectsIntoTheOutput() {
+    WindowFixture f;
+    f.Type(QStringLiteral("ab"));
+    for (int i = 0; i < 4; ++i) f.Key(Qt::Key_Left, Qt::ShiftModifier);
+    QVERIFY(f.console()->SelectionInsideInput());
+    QCOMPARE(f.console()->textCursor().selectedText(), QStringLiteral("ab"));
+    QCOMPARE(f.console()->caretIndex(), f.console()->inputStart());
+  }
+
   void SelectAllTakesOnlyTheCommandLine() {
     WindowFixture f;
     f.Type(QStringLiteral("dir /w"));
