@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
-#include <QMenu>
 #include <QVBoxLayout>
 
 #include "launch/process_table.h"
@@ -11,6 +10,7 @@
 #include "ui/console_edit.h"
 #include "ui/find_bar.h"
 #include "ui/function_key_bar.h"
+#include "ui/main_menu.h"
 #include "ui/tessera_view.h"
 #include "ui/window_settings.h"
 
@@ -51,43 +51,14 @@ MainWindow::MainWindow(QWidget* parent)
 }
 
 void MainWindow::BuildMenu() {
-  auto* menu = new QMenu(this);
-  auto add = [this, menu](const QString& text, const QKeySequence& keys, auto action) {
-    QAction* item = menu->addAction(text);
-    if (!keys.isEmpty()) {
-      item->setShortcut(keys);
-      item->setShortcutContext(Qt::WindowShortcut);
-      addAction(item);
-    }
-    connect(item, &QAction::triggered, view_, action);
-    return item;
-  };
-  add(QStringLiteral("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O), [this] { view_->OpenWithDialog(); });
-  add(QStringLiteral("&Find..."), QKeySequence(Qt::CTRL | Qt::Key_F), [this] { view_->Find(); });
-  menu->addSeparator();
-  add(QStringLiteral("Clear Command &Line Text"), QKeySequence(Qt::CTRL | Qt::Key_L),
-      [this] { view_->ClearCommandLine(); });
-  add(QStringLiteral("Copy to Co&mmand Line"), QKeySequence(), [this] { view_->CopyToCommandLine(); });
-  add(QStringLiteral("&Delete"), QKeySequence(), [this] { view_->console()->DeleteSelectionInInput(); });
-  menu->addSeparator();
-  add(QStringLiteral("&Function Bar"), QKeySequence(Qt::CTRL | Qt::Key_D),
-      [this] { view_->ShowFunctionKeyBar(view_->functionKeyBar()->isHidden()); });
-  add(QStringLiteral("&Find Bar"), QKeySequence(), [this] { view_->ShowFindBar(view_->findBar()->isHidden()); });
-  QAction* wrap = add(QStringLiteral("&Word wrap"), QKeySequence(),
-                      [this] { view_->SetWordWrap(!view_->wordWrap()); });
-  wrap->setCheckable(true);
-  wrap->setChecked(view_->wordWrap());
-  for (int font = 0; font < 4; ++font) {
-    add(QStringLiteral("Font&%1").arg(font + 1), QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + font)),
-        [this, font] { view_->SelectFont(font); });
-  }
-  menu->addSeparator();
-  add(QStringLiteral("E&xit"), QKeySequence(), [this] { close(); });
-  // Nothing of the menu runs while a command does.
-  connect(menu, &QMenu::aboutToShow, this, [menu] {
-    for (QAction* item : menu->actions()) item->setEnabled(!Session().commandRunning);
+  const MainMenu menu = BuildMainMenu(this, view_);
+  menuKey_->setMenu(menu.menu);
+  // A press and hold (or the right button) on the console opens its Edit menu.
+  view_->console()->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(view_->console(), &QWidget::customContextMenuRequested, this, [this, edit = menu.edit](const QPoint& at) {
+    if (Session().commandRunning) return;
+    edit->popup(view_->console()->viewport()->mapToGlobal(at));
   });
-  menuKey_->setMenu(menu);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

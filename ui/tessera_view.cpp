@@ -13,6 +13,7 @@
 
 #include "platform/device.h"
 #include "shell/current_directory.h"
+#include "shell/message_catalogue.h"
 #include "shell/environment.h"
 #include "shell/execute.h"
 #include "shell/output.h"
@@ -20,6 +21,7 @@
 #include "shell/settings.h"
 #include "ui/console_edit.h"
 #include "ui/console_search.h"
+#include "ui/device_file_dialog.h"
 #include "ui/find_bar.h"
 #include "ui/function_key_bar.h"
 #include "ui/open_command.h"
@@ -34,6 +36,9 @@ namespace {
 constexpr qint64 kDoubleEnterInterval = 300;
 constexpr int kFlashMilliseconds = 100;
 constexpr qint64 kPumpInterval = 40;
+constexpr qint64 kKeyBarFocusMilliseconds = 500;
+// The filter of the Open and Select Path dialogs without FILEFILTER.
+constexpr std::uint32_t kMessageProgramFilter = 112;
 
 QString ToQString(std::u16string_view text) {
   return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
@@ -84,6 +89,8 @@ QString WindowString(std::uint32_t id) {
     case kPrefixScroll: return QStringLiteral("Scroll: ");
     case kPrefixFunctionKeys: return QStringLiteral("Fn Key: ");
     case kPrefixFind: return QStringLiteral("Find: ");
+    case kTitleOpen: return QStringLiteral("Open");
+    case kTitleSelectPath: return QStringLiteral("Select Path");
     default: return QStringLiteral("****");
   }
 }
@@ -141,6 +148,10 @@ TesseraView::TesseraView(QWidget* parent)
     RunCommandLine();
   });
   connect(keyBar_, &FunctionKeyBar::closeClicked, this, &TesseraView::FocusConsole);
+  connect(keyBar_, &FunctionKeyBar::focusGivenUp, this, &TesseraView::FocusConsole);
+  connect(keyBar_, &FunctionKeyBar::selectPathClicked, this, &TesseraView::SelectPath);
+  connect(findBar_, &FindBar::focusGivenUp, this, &TesseraView::FocusConsole);
+  connect(findBar_, &FindBar::searchAgainRequested, this, [this] { FindNext(findBackward_); });
   connect(findBar_, &FindBar::findRequested, this, &TesseraView::FindNext);
   connect(findBar_, &FindBar::closeClicked, this, [this] { ShowFindBar(false); });
 
@@ -252,6 +263,7 @@ void TesseraView::ShowFindBar(bool show) {
 void TesseraView::FocusFunctionKeyBar() {
   if (!keyBar_->isVisible() && !keyBar_->isVisibleTo(this)) return;
   keyBar_->firstKey()->setFocus();
+  keyBarFocused_.start();
   SetSoftKeyLabel(kLabelBarFocus);
   SetTitlePrefix(kPrefixFunctionKeys);
 }
@@ -282,6 +294,8 @@ void TesseraView::RunFunctionKey(int setting) {
     RunCommandLine();
     rest.remove_prefix(mark + 2);
   }
+  // The bar keeps the focus it has only just been given.
+  if (keyBarFocused_.isValid() && keyBarFocused_.elapsed() < kKeyBarFocusMilliseconds) return;
   FocusConsole();
 }
 
@@ -321,18 +335,34 @@ void TesseraView::OpenPath(std::u16string_view devicePath, bool isDirectory) {
   EndCommand();
 }
 
+std::u16string TesseraView::DialogFilter() const {
+  if (const std::u16string* filter = context_.GetValueText(u"FILEFILTER"); filter && !filter->empty()) return *filter;
+  return std::u16string(GetMessageText(kMessageProgramFilter));
+}
+
+std::u16string TesseraView::DialogFolder() const {
+  const std::u16string* folder = context_.GetValueText(u"CUR DIR");
+  return folder && !folder->empty() ? *folder : std::u16string(u"\\");
+}
+
 void TesseraView::OpenWithDialog() {
   if (Session().commandRunning) return;
-  const QString root = QString::fromStdString(platform::DeviceRootHostPath());
-  const QString chosen = QFileDialog::getOpenFileName(window(), QStringLiteral("Open"), root);
-  if (chosen.isEmpty()) return;
-  const std::u16string devicePath = platform::DevicePathOf(chosen.toStdString());
-  if (devicePath.empty()) {
-    Flash();  // outside the device
-    return;
-  }
-  OpenPath(devicePath, QFileInfo(chosen).isDir());
+  const auto choice = ChooseDeviceFile(window(), WindowString(kTitleOpen), DialogFilter(), DialogFolder(), filterIndex_);
+  if (!choice) return;
+  OpenPath(choice->path, choice->isDirectory);
   FocusConsole();
+}
+
+void TesseraView::SelectPath() {
+  if (Session().commandRunning) return;
+  const auto choice =
+      ChooseDeviceFile(window(), WindowString(kTitleSelectPath), DialogFilter(), DialogFolder(), filterIndex_);
+  if (!choice) return;
+  FocusConsole();
+  std::u16string text = choice->path;
+  if (text.find(u' ') != std::u16string::npos) text = u"\"" + text + u"\"";
+  text += u' ';
+  console_->ReplaceInput(text, false);
 }
 
 void TesseraView::ClearCommandLine() {

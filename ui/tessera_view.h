@@ -28,6 +28,8 @@ inline constexpr std::uint32_t kLabelCommandRunning = 30319;
 inline constexpr std::uint32_t kPrefixScroll = 37027;
 inline constexpr std::uint32_t kPrefixFunctionKeys = 37028;
 inline constexpr std::uint32_t kPrefixFind = 37029;
+inline constexpr std::uint32_t kTitleOpen = 31002;
+inline constexpr std::uint32_t kTitleSelectPath = 31003;
 
 class TesseraView : public QWidget, public Host {
   Q_OBJECT
@@ -58,6 +60,8 @@ class TesseraView : public QWidget, public Host {
   void OpenPath(std::u16string_view devicePath, bool isDirectory);
   // File > Open: asks for a file with a plain file dialog.
   void OpenWithDialog();
+  // Select Path: puts a chosen path and a blank at the caret.
+  void SelectPath();
   void CopyToCommandLine();
   // Walks the history: +1 older, -1 newer.
   void MoveInHistory(int step);
@@ -104,6 +108,9 @@ class TesseraView : public QWidget, public Host {
   void FocusConsole();
   void SetSoftKeyLabel(std::uint32_t id);
   void SetTitlePrefix(std::uint32_t id);
+  // FILEFILTER, else the filter of programs; CUR DIR, else the root.
+  std::u16string DialogFilter() const;
+  std::u16string DialogFolder() const;
 
   ConsoleEdit* console_;
   FindBar* findBar_;
@@ -121,6 +128,8 @@ class TesseraView : public QWidget, public Host {
   QTimer enterTimer_;
   QElapsedTimer lastEnter_;
   QElapsedTimer lastPump_;
+  QElapsedTimer keyBarFocused_;
+  int filterIndex_ = 1;
   QString softKeyLabel_;
   QString title_;
 };

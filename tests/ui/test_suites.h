@@ -2,3 +2,4 @@
 #pragma once
 
 int RunPendingOutputTests(int argc, char** argv);
+int RunBarTests(int argc, char** argv);

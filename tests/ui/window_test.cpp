@@ -11,7 +11,6 @@
 #include "shell/output.h"
 #include "shell/settings.h"
 #include "support/temp_root.h"
-#include "test_suites.h"
 #include "ui/console_edit.h"
 #include "ui/console_search.h"
 #include "ui/find_bar.h"
@@ -19,48 +18,15 @@
 #include "ui/main_window.h"
 #include "ui/open_command.h"
 #include "ui/tessera_view.h"
+#include "test_suites.h"
+#include "window_fixture.h"
 
+using tessera::testing::Q;
+using tessera::testing::U16;
+using tessera::testing::WindowFixture;
 using tessera::ui::ConsoleEdit;
 using tessera::ui::MainWindow;
 using tessera::ui::TesseraView;
-
-namespace {
-
-std::u16string U16(const QString& text) { return text.toStdU16String(); }
-QString Q(const std::u16string& text) { return QString::fromStdU16String(text); }
-
-// A window on a fresh device root for each test.
-class WindowFixture {
- public:
-  WindowFixture() : window_(std::make_unique<MainWindow>()) {
-    window_->show();
-    view()->Start();
-    QApplication::setActiveWindow(window_.get());
-    console()->setFocus();
-  }
-  ~WindowFixture() { window_.reset(); }
-
-  MainWindow& window() { return *window_; }
-  tessera::testing::TempRoot& root() { return root_; }
-  TesseraView* view() { return window_->view(); }
-  ConsoleEdit* console() { return view()->console(); }
-  QString Text() { return console()->toPlainText(); }
-  QString Input() { return Q(console()->GetInput()); }
-  void Type(const QString& text) { QTest::keyClicks(console(), text); }
-  void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::keyClick(console(), key, modifiers);
-  }
-  void TypeLine(const QString& line) {
-    Type(line);
-    Key(Qt::Key_Return);
-  }
-
- private:
-  tessera::testing::TempRoot root_;
-  std::unique_ptr<MainWindow> window_;
-};
-
-}  // namespace
 
 // The console surface in CR LF units against the editor's blocks.
 class ConsoleSurfaceTest : public QObject {
@@ -535,6 +501,7 @@ int main(int argc, char** argv) {
   run(WindowSettingsTest());
   run(FindTest());
   failures += RunPendingOutputTests(argc, argv);
+  failures += RunBarTests(argc, argv);
   return failures == 0 ? 0 : 1;
 }
 

@@ -1,0 +1,173 @@
+// The function-key bar and the find bar from the keyboard, and the file
+// dialogs of Open and Select Path.
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include "shell/message_catalogue.h"
+#include "test_suites.h"
+#include "ui/device_file_dialog.h"
+#include "ui/find_bar.h"
+#include "ui/function_key_bar.h"
+#include "window_fixture.h"
+
+using tessera::testing::Q;
+using tessera::testing::WindowFixture;
+
+namespace {
+
+QWidget* Focused() { return QApplication::focusWidget(); }
+
+// Answers the next file dialog: checks where it starts, then picks a file.
+void ChooseInNextDialog(const QString& expectedFolder, const QString& file, QStringList* filtersSeen) {
+  QTimer::singleShot(0, [=] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    if (filtersSeen) *filtersSeen = dialog->nameFilters();
+    if (dialog->directory().absolutePath() != QDir(expectedFolder).absolutePath()) {
+      dialog->reject();
+      return;
+    }
+    dialog->selectFile(file);
+    static_cast<QDialog*>(dialog)->accept();
+  });
+}
+
+class BarTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void ArrowsWalkTheKeyBarAndLeaveItAtItsEnds() {
+    WindowFixture f;
+    f.TypeLine(QStringLiteral("fnkeybar"));
+    auto* bar = f.view()->functionKeyBar();
+    QCOMPARE(Focused(), bar->keyButton(1));
+    QTest::keyClick(Focused(), Qt::Key_Right);
+    QCOMPARE(Focused(), bar->keyButton(2));
+    QTest::keyClick(Focused(), Qt::Key_Down);
+    QCOMPARE(Focused(), bar->keyButton(7));
+    QTest::keyClick(Focused(), Qt::Key_Up);
+    QTest::keyClick(Focused(), Qt::Key_Left);
+    QCOMPARE(Focused(), bar->keyButton(1));
+    QTest::keyClick(Focused(), Qt::Key_Left);
+    QVERIFY(f.console()->hasFocus());
+    QCOMPARE(f.view()->softKeyLabel(), QStringLiteral("Fn"));
+    QCOMPARE(f.view()->title(), QStringLiteral("Tessera"));
+    // The first row runs on into the second; past the last button the
+    // console has the focus again.
+    f.Key(Qt::Key_Left);  // the edge of the command line
+    for (int i = 0; i < 8; ++i) QTest::keyClick(Focused(), Qt::Key_Right);  // f2..f5, SP, BS, "..."
+    QCOMPARE(Focused(), bar->keyButton(6));
+    for (int i = 0; i < 7; ++i) QTest::keyClick(Focused(), Qt::Key_Right);  // f7..f10, Enter, X
+    QVERIFY(f.console()->hasFocus());
+  }
+
+  void AKeyRightAfterTheBarTookTheFocusLeavesItThere() {
+    WindowFixture f;
+    f.TypeLine(QStringLiteral("fnkeybar"));
+    auto* bar = f.view()->functionKeyBar();
+    QTest::keyClick(Focused(), Qt::Key_Right);
+    QTest::keyClick(Focused(), Qt::Key_Return);  // f2, "CD "
+    QCOMPARE(f.Input(), QStringLiteral("CD "));
+    QCOMPARE(Focused(), bar->keyButton(2));
+    QTest::qWait(600);
+    QTest::keyClick(Focused(), Qt::Key_Right);
+    QTest::keyClick(Focused(), Qt::Key_Return);  // f3, "COPY "
+    QCOMPARE(f.Input(), QStringLiteral("CD COPY "));
+    QVERIFY(f.console()->hasFocus());
+  }
+
+  void OneEnterSearchesLaterTwoEntersLeaveTheBar() {
+    WindowFixture f;
+    f.TypeLine(QStringLiteral("echo needle one"));
+    f.TypeLine(QStringLiteral("echo needle two"));
+    f.TypeLine(QStringLiteral("findbar"));
+    QLineEdit* edit = f.view()->findBar()->edit();
+    QCOMPARE(Focused(), edit);
+    QTest::keyClicks(edit, QStringLiteral("needle"));
+    const int before = f.console()->textCursor().selectionStart();
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(f.console()->textCursor().selectionStart(), before);
+    QTRY_VERIFY(f.console()->textCursor().hasSelection());
+    QCOMPARE(f.console()->textCursor().selectedText(), QStringLiteral("needle"));
+    QVERIFY(edit->hasFocus());
+    QTest::qWait(350);
+    QTest::keyClick(edit, Qt::Key_Return);
+    QTest::keyClick(edit, Qt::Key_Return);
+    QVERIFY(f.console()->hasFocus());
+    QTest::qWait(450);
+    QVERIFY(f.console()->hasFocus());
+  }
+
+  void ArrowsLeaveTheFindBarAtItsEdges() {
+    WindowFixture f;
+    f.TypeLine(QStringLiteral("findbar"));
+    tessera::ui::FindBar* bar = f.view()->findBar();
+    QTest::keyClicks(bar->edit(), QStringLiteral("ab"));
+    QTest::keyClick(bar->edit(), Qt::Key_Right);  // at the end: the first button
+    QCOMPARE(Focused(), bar->findChild<QToolButton*>(QStringLiteral("Up")));
+    QTest::keyClick(Focused(), Qt::Key_Right);
+    QCOMPARE(Focused(), bar->findChild<QToolButton*>(QStringLiteral("Dn")));
+    QTest::keyClick(Focused(), Qt::Key_Left);
+    QTest::keyClick(Focused(), Qt::Key_Left);
+    QCOMPARE(Focused(), bar->edit());
+    QTest::keyClick(bar->edit(), Qt::Key_Left);  // inside the text: moves in it
+    QCOMPARE(Focused(), bar->edit());
+    QTest::keyClick(bar->edit(), Qt::Key_Home);
+    QTest::keyClick(bar->edit(), Qt::Key_Left);
+    QVERIFY(f.console()->hasFocus());
+    // Without its buttons the bar ends with the edit.
+    bar->ShowButtons(false);
+    bar->edit()->setFocus();
+    QTest::keyClick(bar->edit(), Qt::Key_End);
+    QTest::keyClick(bar->edit(), Qt::Key_Right);
+    QVERIFY(f.console()->hasFocus());
+  }
+
+  void DeviceFiltersBecomeNameFilters() {
+    using tessera::ui::NameFiltersOf;
+    QCOMPARE(NameFiltersOf(tessera::GetMessageText(112)),
+             QStringList({QStringLiteral("実行形式 (*.BAT *.EXE)"), QStringLiteral("すべてのファイル (*)")}));
+    QCOMPARE(NameFiltersOf(u"Text|*.txt;*.log"), QStringList({QStringLiteral("Text (*.txt *.log)")}));
+    // Nothing usable: every file.
+    QCOMPARE(NameFiltersOf(u"||"), QStringList({QStringLiteral("* (*)")}));
+  }
+
+  void SelectPathStartsInTheCurrentDirectoryAndQuotesBlanks() {
+    WindowFixture f;
+    f.root().WriteHostFile(f.root().Host("\\Docs\\my notes.txt"), "x");
+    f.TypeLine(QStringLiteral("cd \\Docs"));
+    f.TypeLine(QStringLiteral("set FILEFILTER=Notes (*.txt)|*.txt||"));
+    f.Type(QStringLiteral("type "));
+    QStringList filters;
+    ChooseInNextDialog(QString::fromStdString(f.root().Host("\\Docs")), QStringLiteral("my notes.txt"), &filters);
+    f.view()->SelectPath();
+    QCOMPARE(filters, QStringList({QStringLiteral("Notes (*.txt)")}));
+    QCOMPARE(f.Input(), QStringLiteral("type \"\\Docs\\my notes.txt\" "));
+    // The window's focus (the offscreen platform need not make the window
+    // active again after the dialog).
+    QCOMPARE(f.window().focusWidget(), f.console());
+  }
+
+  void OpenRunsTheChosenBatchFile() {
+    WindowFixture f;
+    f.root().WriteHostFile(f.root().Host("\\GO.BAT"), "@echo off\r\necho opened and ran\r\n");
+    // A fresh window stands at the root.
+    ChooseInNextDialog(QString::fromStdString(f.root().Host("\\")), QStringLiteral("GO.BAT"), nullptr);
+    f.view()->OpenWithDialog();
+    QVERIFY(f.Text().contains(QStringLiteral("\nopened and ran\n")));
+    QCOMPARE(Q(f.view()->history().at(0)), QStringLiteral("CALL \\GO.BAT"));
+  }
+};
+
+}  // namespace
+
+int RunBarTests(int argc, char** argv) {
+  BarTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "bars_test.moc"

@@ -1,0 +1,68 @@
+#include "ui/device_file_dialog.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include "platform/device.h"
+
+namespace tessera::ui {
+
+namespace {
+
+QString ToQString(std::u16string_view text) {
+  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+QStringList NameFiltersOf(std::u16string_view filter) {
+  const QStringList parts = ToQString(filter).split(QChar(u'|'));
+  QStringList filters;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    QString description = parts[i].trimmed();
+    QStringList patterns = parts[i + 1].split(QChar(u';'), Qt::SkipEmptyParts);
+    if (description.isEmpty() || patterns.isEmpty()) break;
+    for (QString& pattern : patterns) {
+      pattern = pattern.trimmed();
+      if (pattern == QStringLiteral("*.*")) pattern = QStringLiteral("*");
+    }
+    // The toolkit reads the patterns from the last parentheses: those of
+    // the description give way to the converted ones.
+    if (description.endsWith(QChar(u')'))) {
+      const qsizetype open = description.lastIndexOf(QChar(u'('));
+      if (open >= 0) description = description.left(open).trimmed();
+    }
+    filters << QStringLiteral("%1 (%2)").arg(description, patterns.join(QChar(u' ')));
+  }
+  if (filters.isEmpty()) filters << QStringLiteral("* (*)");
+  return filters;
+}
+
+std::optional<DeviceFileChoice> ChooseDeviceFile(QWidget* parent, const QString& title, std::u16string_view filter,
+                                                 std::u16string_view folder, int& filterIndex) {
+  QString start = QString::fromStdString(platform::DeviceRootHostPath());
+  if (!folder.empty()) {
+    if (auto host = platform::HostPath(folder); host && QFileInfo(QString::fromStdString(*host)).isDir()) {
+      start = QString::fromStdString(*host);
+    }
+  }
+  QFileDialog dialog(parent, title, start);
+  // The toolkit's own dialog everywhere, so that it looks and behaves the
+  // same on every desktop.
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  const QStringList filters = NameFiltersOf(filter);
+  dialog.setNameFilters(filters);
+  if (filterIndex >= 1 && filterIndex <= filters.size()) dialog.selectNameFilter(filters[filterIndex - 1]);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  const qsizetype chosenFilter = filters.indexOf(dialog.selectedNameFilter());
+  if (chosenFilter >= 0) filterIndex = static_cast<int>(chosenFilter) + 1;
+  const QString chosen = dialog.selectedFiles().first();
+  DeviceFileChoice choice;
+  choice.path = platform::DevicePathOf(chosen.toStdString());
+  if (choice.path.empty()) return std::nullopt;
+  choice.isDirectory = QFileInfo(chosen).isDir();
+  return choice;
+}
+
+}  // namespace tessera::ui
