@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFontMetrics>
+#include <QGestureEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -60,6 +61,7 @@ ConsoleEdit::ConsoleEdit(QWidget* parent) : QPlainTextEdit(parent) {
   setTabChangesFocus(false);
   connect(this, &QPlainTextEdit::cursorPositionChanged, this, &ConsoleEdit::TrackCaret);
   connect(this, &QPlainTextEdit::selectionChanged, this, &ConsoleEdit::TrackCaret);
+  viewport()->grabGesture(Qt::TapAndHoldGesture);
   caretTimer_.setSingleShot(true);
   connect(&caretTimer_, &QTimer::timeout, this, &ConsoleEdit::CaretTimerFired);
   UpdateCaretWidth();
@@ -315,6 +317,26 @@ void ConsoleEdit::ShowCaret(bool show) {
   if (show) ensureCursorVisible();
 }
 
+void ConsoleEdit::ScrollToTop(int position) {
+  const QTextCursor selection = textCursor();
+  const int caretIndex = caretIndex_;
+  const bool caretShown = caretShown_;
+  QTextCursor at(document());
+  at.setPosition(std::clamp(position, 0, DocumentLength()));
+  // Coming from below, the editor stops as soon as the line is in view:
+  // at the top.
+  QScrollBar* bar = verticalScrollBar();
+  bar->setValue(bar->maximum());
+  setTextCursor(at);
+  ensureCursorVisible();
+  const int top = bar->value();
+  setTextCursor(selection);
+  bar->setValue(top);
+  caretIndex_ = caretIndex;
+  caretShown_ = caretShown;
+  setCursorWidth(caretShown ? caretWidth_ : 0);
+}
+
 void ConsoleEdit::UpdateCaretWidth() {
   caretWidth_ = std::max(2, QFontMetrics(font()).height() / 2);
   setCursorWidth(caretShown_ ? caretWidth_ : 0);
@@ -503,6 +525,20 @@ void ConsoleEdit::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void ConsoleEdit::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
+
+bool ConsoleEdit::viewportEvent(QEvent* event) {
+  if (event->type() == QEvent::Gesture) {
+    auto* gestures = static_cast<QGestureEvent*>(event);
+    if (auto* hold = static_cast<QTapAndHoldGesture*>(gestures->gesture(Qt::TapAndHoldGesture))) {
+      if (hold->state() == Qt::GestureFinished && contextMenuPolicy() == Qt::CustomContextMenu) {
+        emit customContextMenuRequested(viewport()->mapFromGlobal(hold->position().toPoint()));
+      }
+      gestures->accept(hold);
+      return true;
+    }
+  }
+  return QPlainTextEdit::viewportEvent(event);
+}
 
 void ConsoleEdit::resizeEvent(QResizeEvent* event) {
   QPlainTextEdit::resizeEvent(event);

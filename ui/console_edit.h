@@ -68,6 +68,9 @@ class ConsoleEdit : public QPlainTextEdit, public ConsoleSurface {
   void ShowCaret(bool show);
   bool caretShown() const { return caretShown_; }
   void SetConsoleFont(const QFont& font);
+  // Scrolls so that the line holding the position is the first one shown;
+  // the selection stays.
+  void ScrollToTop(int position);
   // After a focus change or a new font the caret goes back to the command
   // line once the editor has settled; in scroll mode it stays hidden.
   void StartCaretTimer(int milliseconds);
@@ -91,6 +94,8 @@ class ConsoleEdit : public QPlainTextEdit, public ConsoleSurface {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  // A press and hold on a touch screen asks for the context menu.
+  bool viewportEvent(QEvent* event) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
   void insertFromMimeData(const QMimeData* source) override;
   bool canInsertFromMimeData(const QMimeData* source) const override;

@@ -9,6 +9,7 @@
 #include "ui/find_bar.h"
 #include "ui/function_key_bar.h"
 #include "ui/tessera_view.h"
+#include "ui/window_settings.h"
 
 namespace tessera::ui {
 
@@ -87,7 +88,7 @@ MainMenu BuildMainMenu(QWidget* owner, TesseraView* view) {
   std::array<QAction*, 4> fonts{};
   for (int font = 0; font < 4; ++font) {
     fonts[static_cast<std::size_t>(font)] =
-        show.Add(QStringLiteral("Font &%1\tCtrl+%1").arg(font + 1),
+        show.Add(FontMenuLabel(font),
                  QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + font)), [view, font] { view->SelectFont(font); });
     fonts[static_cast<std::size_t>(font)]->setCheckable(true);
   }

@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -53,6 +54,13 @@ MainWindow::MainWindow(QWidget* parent)
 void MainWindow::BuildMenu() {
   const MainMenu menu = BuildMainMenu(this, view_);
   menuKey_->setMenu(menu.menu);
+  auto* popUp = new QAction(this);
+  popUp->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+  popUp->setShortcutContext(Qt::WindowShortcut);
+  addAction(popUp);
+  connect(popUp, &QAction::triggered, this, [this, main = menu.menu] {
+    if (!Session().commandRunning) main->popup(mapToGlobal(rect().center()));
+  });
   // A press and hold (or the right button) on the console opens its Edit menu.
   view_->console()->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(view_->console(), &QWidget::customContextMenuRequested, this, [this, edit = menu.edit](const QPoint& at) {

@@ -16,6 +16,7 @@ class MainWindow : public QMainWindow {
   explicit MainWindow(QWidget* parent = nullptr);
   TesseraView* view() { return view_; }
   QPushButton* softKey() { return softKey_; }
+  QPushButton* menuKey() { return menuKey_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;

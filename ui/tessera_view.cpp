@@ -389,12 +389,19 @@ void TesseraView::CopyToCommandLine() {
 }
 
 void TesseraView::SetWordWrap(bool on) {
-  // The editor re-wraps in place: text, selection and input start stay.
+  // The editor re-wraps in place: text, selection, input start and caret
+  // index stay. In scroll mode the line at the top stays at the top.
   wordWrap_ = on;
+  const int firstVisible = console_->cursorForPosition(QPoint(0, 0)).position();
   console_->setLineWrapMode(on ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
-  console_->ensureCursorVisible();
+  if (scrollMode_) {
+    console_->ScrollToTop(firstVisible);
+    console_->ShowCaret(false);
+  } else {
+    console_->ensureCursorVisible();
+    if (!console_->textCursor().hasSelection()) console_->ShowCaret(true);
+  }
 }
-
 bool TesseraView::SelectFont(int index) {
   if (index < 0 || index > 3) return false;
   fontIndex_ = index;

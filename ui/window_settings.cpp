@@ -3,11 +3,15 @@
 #include <array>
 
 #include "shell/function_keys.h"
+#include "shell/resources.h"
 #include "shell/settings.h"
 
 namespace tessera::ui {
 
 namespace {
+
+// Strings of the fixed font labels, Font 1..4.
+constexpr int kFontLabelStrings = 37011;
 
 std::u16string Numbered(std::u16string_view stem, int number, std::u16string_view tail = u"") {
   std::u16string key(stem);
@@ -67,6 +71,17 @@ QFont ReadConsoleFont(int index) {
   font.setBold(ReadSettingInt(kSettingsSection, Numbered(u"FONT", number, u"_BOLD"), 0) == 1);
   font.setItalic(ReadSettingInt(kSettingsSection, Numbered(u"FONT", number, u"_ITALIC"), 0) == 1);
   return font;
+}
+
+QString FontMenuLabel(int index) {
+  const int number = index + 1;
+  if (ReadSettingInt(kSettingsSection, u"FONT_LABEL_FORMAT", 1) == 1) {
+    const QFont font = ReadConsoleFont(index);
+    return QStringLiteral("%1:%2pt(&%3)\tCtrl+%3").arg(font.family()).arg(font.pointSize()).arg(number);
+  }
+  const std::u16string label = LoadResourceString(static_cast<std::uint32_t>(kFontLabelStrings + index));
+  if (!label.empty()) return ToQString(label);
+  return QStringLiteral("Font&%1\tCtrl+%1").arg(number);
 }
 
 void StoreWindowSetting(std::u16string_view key, std::int32_t value) {

@@ -30,6 +30,9 @@ QColor ReadBackgroundColor();
 int ReadFontIndex();
 // Font 0..3 from FONTn_NAME, FONTn_SIZE, FONTn_BOLD, FONTn_ITALIC.
 QFont ReadConsoleFont(int index);
+// The Font menu's label of font 0..3: face name and size, or "Font&n"
+// (FONT_LABEL_FORMAT 0), with its shortcut after a tab.
+QString FontMenuLabel(int index);
 // TEXT_WORD_WRAP.
 bool ReadWordWrap();
 

@@ -1,17 +1,21 @@
-// The function-key bar and the find bar from the keyboard, and the file
-// dialogs of Open and Select Path.
+// The function-key bar and the find bar from the keyboard, the menus, and
+// the file dialogs of Open and Select Path.
 #include <QDir>
 #include <QFileDialog>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
 #include "shell/message_catalogue.h"
+#include "shell/settings.h"
 #include "test_suites.h"
 #include "ui/device_file_dialog.h"
 #include "ui/find_bar.h"
 #include "ui/function_key_bar.h"
+#include "ui/window_settings.h"
 #include "window_fixture.h"
 
 using tessera::testing::Q;
@@ -125,6 +129,35 @@ class BarTest : public QObject {
     QTest::keyClick(bar->edit(), Qt::Key_End);
     QTest::keyClick(bar->edit(), Qt::Key_Right);
     QVERIFY(f.console()->hasFocus());
+  }
+
+  void TheConsoleOffersTheEditMenuAndCtrlMTheMainMenu() {
+    WindowFixture f;
+    f.Type(QStringLiteral("abc"));
+    QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5), f.console()->viewport()->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(f.console()->viewport(), &request);
+    QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));
+    auto* edit = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QStringList texts;
+    for (QAction* item : edit->actions()) texts << item->text();
+    QVERIFY(texts.contains(QStringLiteral("Copy to Co&mmand Line")));
+    QVERIFY(texts.contains(QStringLiteral("Sellect &All\tCtrl+A")));
+    // Nothing is selected: nothing to cut or copy.
+    QVERIFY(!edit->actions().at(0)->isEnabled());
+    QVERIFY(!edit->actions().at(1)->isEnabled());
+    edit->close();
+    f.Key(Qt::Key_M, Qt::ControlModifier);
+    QTRY_COMPARE(QApplication::activePopupWidget(), f.window().menuKey()->menu());
+    f.window().menuKey()->menu()->close();
+  }
+
+  void FontLabelsShowFaceAndSizeOrTheFixedText() {
+    WindowFixture f;
+    const QFont font = tessera::ui::ReadConsoleFont(0);
+    QCOMPARE(tessera::ui::FontMenuLabel(0),
+             QStringLiteral("%1:%2pt(&1)\tCtrl+1").arg(font.family()).arg(font.pointSize()));
+    QVERIFY(tessera::WriteSettingInt(tessera::kSettingsSection, u"FONT_LABEL_FORMAT", 0).ok());
+    QCOMPARE(tessera::ui::FontMenuLabel(3), QStringLiteral("Font&4\tCtrl+4"));
   }
 
   void DeviceFiltersBecomeNameFilters() {

@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 #include <QTest>
 #include <QTextBlock>
@@ -246,6 +247,28 @@ class CommandLineTest : public QObject {
     f.Type(QStringLiteral("v"));
     QVERIFY(!f.view()->scrollMode());
     QCOMPARE(f.Input(), QStringLiteral("v"));
+  }
+
+  void WordWrapInScrollModeKeepsTheTopLine() {
+    WindowFixture f;
+    f.window().resize(320, 400);
+    // Lines that wrap into several, so that the switch changes how many
+    // lines lie above any given one.
+    const QString filler(150, QChar(u'w'));
+    for (int i = 0; i < 40; ++i) f.TypeLine(QStringLiteral("echo %1 %2").arg(i).arg(filler));
+    QVERIFY(f.view()->wordWrap());
+    f.Key(Qt::Key_Return);
+    f.Key(Qt::Key_Return);
+    QVERIFY(f.view()->scrollMode());
+    QScrollBar* bar = f.console()->verticalScrollBar();
+    bar->setValue(bar->maximum() / 2);
+    const QTextBlock top = f.console()->cursorForPosition(QPoint(0, 0)).block();
+    QVERIFY(top.blockNumber() > 0);
+    f.view()->SetWordWrap(false);
+    QCOMPARE(f.console()->cursorForPosition(QPoint(0, 0)).block().blockNumber(), top.blockNumber());
+    QVERIFY(!f.console()->caretShown());
+    f.view()->SetWordWrap(true);
+    QCOMPARE(f.console()->cursorForPosition(QPoint(0, 0)).block().blockNumber(), top.blockNumber());
   }
 };
 
