@@ -8,7 +8,8 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <vector>
+
+#include "shell/memory_console.h"
 
 namespace tessera::ui {
 
@@ -19,14 +20,14 @@ class PendingOutput {
   void End();
   bool active() const { return active_; }
 
-  std::size_t TextLength() const { return text_.size(); }
-  std::size_t LineCount() const { return lineStarts_.size(); }
-  std::size_t LineIndex(std::size_t line) const;
-  const std::u16string& text() const { return text_; }
-  std::size_t selectionStart() const { return selectionStart_; }
-  std::size_t selectionEnd() const { return selectionEnd_; }
+  std::size_t TextLength() const { return console_.TextLength(); }
+  std::size_t LineCount() const { return console_.LineCount(); }
+  std::size_t LineIndex(std::size_t line) const { return console_.LineIndex(line); }
+  const std::u16string& text() const { return console_.text(); }
+  std::size_t selectionStart() const { return console_.selectionStart(); }
+  std::size_t selectionEnd() const { return console_.selectionEnd(); }
 
-  void SetSelection(std::size_t start, std::size_t end);
+  void SetSelection(std::size_t start, std::size_t end) { console_.SetSelection(start, end); }
   // Replaces the selection when that is a removal at the front or an
   // addition at the end; false for anything else, which the editor has to
   // do itself once it has caught up (then call Apply).
@@ -44,15 +45,9 @@ class PendingOutput {
   Changes TakeChanges();
 
  private:
-  std::size_t Clamp(std::size_t index) const;
-  void Replace(std::u16string_view text);
-  void IndexLines();
-
   bool active_ = false;
-  std::u16string text_;
-  std::vector<std::size_t> lineStarts_{0};
-  std::size_t selectionStart_ = 0;
-  std::size_t selectionEnd_ = 0;
+  // The text as the writers see it; its line ends are always CR LF.
+  MemoryConsole console_;
   // Length of the text the editor holds; removeFront never exceeds it.
   std::size_t editorLength_ = 0;
   Changes changes_;
