@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <functional>
 
 #include "launch/process_table.h"
 #include "shell/output.h"
@@ -54,13 +55,31 @@ MainWindow::MainWindow(QWidget* parent)
 void MainWindow::BuildMenu() {
   const MainMenu menu = BuildMainMenu(this, view_);
   menuKey_->setMenu(menu.menu);
-  auto* popUp = new QAction(this);
-  popUp->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
-  popUp->setShortcutContext(Qt::WindowShortcut);
-  addAction(popUp);
-  connect(popUp, &QAction::triggered, this, [this, main = menu.menu] {
-    if (!Session().commandRunning) main->popup(mapToGlobal(rect().center()));
-  });
+  // Keys that work without a menu item of their own; none while a
+  // command runs.
+  const struct {
+    QKeySequence keys;
+    std::function<void()> action;
+  } shortcuts[] = {
+      {QKeySequence(Qt::CTRL | Qt::Key_M), [this, main = menu.menu] { main->popup(mapToGlobal(rect().center())); }},
+      {QKeySequence(Qt::CTRL | Qt::Key_O), [this] { view_->OpenWithDialog(); }},
+      {QKeySequence(Qt::CTRL | Qt::Key_D),
+       [this] { view_->ShowFunctionKeyBar(view_->functionKeyBar()->isHidden()); }},
+      {QKeySequence(Qt::CTRL | Qt::Key_I),
+       [this] {
+         FindBar* bar = view_->findBar();
+         if (!bar->isHidden()) bar->SetCaseSensitive(!bar->caseSensitive());
+       }},
+  };
+  for (const auto& shortcut : shortcuts) {
+    auto* item = new QAction(this);
+    item->setShortcut(shortcut.keys);
+    item->setShortcutContext(Qt::WindowShortcut);
+    addAction(item);
+    connect(item, &QAction::triggered, this, [action = shortcut.action] {
+      if (!Session().commandRunning) action();
+    });
+  }
   // A press and hold (or the right button) on the console opens its Edit menu.
   view_->console()->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(view_->console(), &QWidget::customContextMenuRequested, this, [this, edit = menu.edit](const QPoint& at) {

@@ -149,6 +149,13 @@ class BarTest : public QObject {
     f.Key(Qt::Key_M, Qt::ControlModifier);
     QTRY_COMPARE(QApplication::activePopupWidget(), f.window().menuKey()->menu());
     f.window().menuKey()->menu()->close();
+    // Ctrl+I switches the find bar's case flag, only while the bar is shown.
+    const bool caseSensitive = f.view()->findBar()->caseSensitive();
+    f.Key(Qt::Key_I, Qt::ControlModifier);
+    QCOMPARE(f.view()->findBar()->caseSensitive(), caseSensitive);
+    f.view()->ShowFindBar(true);
+    QTest::keyClick(f.view()->findBar()->edit(), Qt::Key_I, Qt::ControlModifier);
+    QCOMPARE(f.view()->findBar()->caseSensitive(), !caseSensitive);
   }
 
   void FontLabelsShowFaceAndSizeOrTheFixedText() {
@@ -190,7 +197,7 @@ class BarTest : public QObject {
     f.root().WriteHostFile(f.root().Host("\\GO.BAT"), "@echo off\r\necho opened and ran\r\n");
     // A fresh window stands at the root.
     ChooseInNextDialog(QString::fromStdString(f.root().Host("\\")), QStringLiteral("GO.BAT"), nullptr);
-    f.view()->OpenWithDialog();
+    f.Key(Qt::Key_O, Qt::ControlModifier);
     QVERIFY(f.Text().contains(QStringLiteral("\nopened and ran\n")));
     QCOMPARE(Q(f.view()->history().at(0)), QStringLiteral("CALL \\GO.BAT"));
   }
