@@ -125,6 +125,9 @@ TesseraView::TesseraView(QWidget* parent)
   flashFrame_->setStyleSheet(QStringLiteral("background-color: palette(highlight);"));
   flashFrame_->hide();
 
+  // Commands are typed in plain letters: no conversion by an input method
+  // unless the user asks for it.
+  console_->setInputMethodHints(Qt::ImhPreferLatin | Qt::ImhNoPredictiveText);
   console_->installEventFilter(this);
   connect(console_, &ConsoleEdit::edgeReached, this, [this](int) { FocusFunctionKeyBar(); });
   connect(console_, &ConsoleEdit::stopKeyPressed, this, &TesseraView::RequestStop);

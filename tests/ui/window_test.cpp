@@ -228,6 +228,19 @@ class CommandLineTest : public QObject {
     QCOMPARE(Q(f.view()->history().at(99)), QStringLiteral("rem 1"));
   }
 
+  void EntryAddsToTheHistoryAndExitClosesTheWindow() {
+    WindowFixture f;
+    f.TypeLine(QStringLiteral("entry   dir /w  "));
+    // The typed line is kept after it ran, so it is the newer one.
+    QCOMPARE(Q(f.view()->history().at(0)), QStringLiteral("entry   dir /w"));
+    QCOMPARE(Q(f.view()->history().at(1)), QStringLiteral("dir /w"));
+    QVERIFY(f.window().isVisible());
+    f.TypeLine(QStringLiteral("exit"));
+    // The line ends first: the prompt is there, then the window closes.
+    QVERIFY(!tessera::Session().commandRunning);
+    QTRY_VERIFY(!f.window().isVisible());
+  }
+
   void SingleEnterPromptsAgainDoubleEnterScrolls() {
     WindowFixture f;
     const QString prompt = f.Text();
