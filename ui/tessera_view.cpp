@@ -138,10 +138,15 @@ TesseraView::TesseraView(QWidget* parent)
   });
   connect(keyBar_, &FunctionKeyBar::backspaceClicked, this, [this] {
     FocusConsole();
+    // While the injected key and what it causes are handled, an Enter
+    // (a bar button's own key) must not run the command line.
+    syntheticKey_ = true;
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_Backspace, Qt::NoModifier);
     QApplication::sendEvent(console_, &press);
     QApplication::sendEvent(console_, &release);
+    QCoreApplication::processEvents();
+    syntheticKey_ = false;
   });
   connect(keyBar_, &FunctionKeyBar::enterClicked, this, [this] {
     if (Session().commandRunning) {
@@ -539,7 +544,7 @@ bool TesseraView::eventFilter(QObject* watched, QEvent* event) {
   switch (key->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      HandleEnter();
+      if (!syntheticKey_) HandleEnter();
       return true;
     case Qt::Key_Up:
     case Qt::Key_Down:

@@ -130,6 +130,7 @@ class TesseraView : public QWidget, public Host {
   QElapsedTimer lastPump_;
   QElapsedTimer keyBarFocused_;
   int filterIndex_ = 1;
+  bool syntheticKey_ = false;
   QString softKeyLabel_;
   QString title_;
 };

@@ -5,6 +5,7 @@
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -82,6 +83,25 @@ class BarTest : public QObject {
     QTest::keyClick(Focused(), Qt::Key_Return);  // f3, "COPY "
     QCOMPARE(f.Input(), QStringLiteral("CD COPY "));
     QVERIFY(f.console()->hasFocus());
+  }
+
+  void SpaceBackspaceAndEnterButtonsEditAndRun() {
+    WindowFixture f;
+    f.TypeLine(QStringLiteral("fnkeybar"));
+    auto* bar = f.view()->functionKeyBar();
+    auto button = [bar](const char* name) { return bar->findChild<QPushButton*>(QString::fromLatin1(name)); };
+    f.Type(QStringLiteral("echo ab"));
+    QTest::mouseClick(button("BS"), Qt::LeftButton);
+    QCOMPARE(f.Input(), QStringLiteral("echo a"));
+    QTest::mouseClick(button("SP"), Qt::LeftButton);
+    f.Type(QStringLiteral("z"));
+    QCOMPARE(f.Input(), QStringLiteral("echo a z"));
+    QTest::mouseClick(button("Enter"), Qt::LeftButton);
+    QVERIFY(f.Text().contains(QStringLiteral("\na z\n")));
+    // At the input start BS deletes nothing of the prompt.
+    const QString text = f.Text();
+    QTest::mouseClick(button("BS"), Qt::LeftButton);
+    QCOMPARE(f.Text(), text);
   }
 
   void OneEnterSearchesLaterTwoEntersLeaveTheBar() {
