@@ -1,9 +1,19 @@
 #include "platform/text.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace tessera::platform {
 
 namespace {
 constexpr char16_t kReplacement = 0xFFFD;
+
+// Four bytes as four little-endian 16-bit units (each byte below 0x80).
+std::uint64_t SpreadBytes(std::uint32_t bytes) {
+  std::uint64_t x = bytes;
+  x = (x | (x << 16)) & 0x0000FFFF0000FFFFull;
+  return (x | (x << 8)) & 0x00FF00FF00FF00FFull;
+}
 
 }  // namespace
 
@@ -16,6 +26,19 @@ std::u16string Utf8ToUtf16(std::string_view in) {
   const std::size_t size = in.size();
   std::size_t i = 0;
   while (i < size) {
+    // Runs of ASCII, the bulk of most text, eight bytes at a time.
+    while (i + 8 <= size) {
+      std::uint64_t word = 0;
+      std::memcpy(&word, src + i, sizeof word);
+      if ((word & 0x8080808080808080ull) != 0) break;
+      const std::uint64_t low = SpreadBytes(static_cast<std::uint32_t>(word));
+      const std::uint64_t high = SpreadBytes(static_cast<std::uint32_t>(word >> 32));
+      std::memcpy(dst, &low, sizeof low);
+      std::memcpy(dst + 4, &high, sizeof high);
+      dst += 8;
+      i += 8;
+    }
+    if (i >= size) break;
     const unsigned char b = src[i];
     if (b < 0x80) {
       *dst++ = static_cast<char16_t>(b);
