@@ -73,6 +73,21 @@ TEST(ToolLineReader, LongLinesArriveInPieces) {
   EXPECT_EQ(reads, expected);
 }
 
+// The four-at-a-time search against a plain one, with units that differ
+// from the one looked for only in their top bit or in one byte.
+TEST(ToolLineReader, FindUnitAgreesWithAPlainSearch) {
+  static constexpr char16_t kUnits[] = {u'a', u'\n', 0x800A, 0x0A0A, 0x0B0A, 0xFFFF, 0x000B, 0};
+  std::mt19937 random(23);
+  for (int round = 0; round < 2000; ++round) {
+    std::u16string text(random() % 20, u'a');
+    for (auto& c : text) c = kUnits[random() % (random() % 2 ? 8 : 2)];
+    for (const char16_t unit : {u'\n', char16_t{0}, char16_t{0x800A}}) {
+      const std::size_t plain = text.find(unit);
+      ASSERT_EQ(FindUnit(text, unit), plain) << "round " << round;
+    }
+  }
+}
+
 TEST(ToolStreams, ModesEncodeAsTheShellOpenedTheStream) {
   EXPECT_EQ(ParseStreamMode("text"), StreamMode::Text);
   EXPECT_EQ(ParseStreamMode("binary"), StreamMode::Binary);
