@@ -1,94 +1,130 @@
 #include "platform/text.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace tessera::platform {
 
 namespace {
 constexpr char16_t kReplacement = 0xFFFD;
 
+// Four bytes as four little-endian 16-bit units (each byte below 0x80).
+std::uint64_t SpreadBytes(std::uint32_t bytes) {
+  std::uint64_t x = bytes;
+  x = (x | (x << 16)) & 0x0000FFFF0000FFFFull;
+  return (x | (x << 8)) & 0x00FF00FF00FF00FFull;
+}
+
 }  // namespace
 
 std::u16string Utf8ToUtf16(std::string_view in) {
-  std::u16string out;
-  out.reserve(in.size());
+  // No byte gives more than one unit (four bytes give two), so the result
+  // is written straight into a buffer of the input's length.
+  std::u16string out(in.size(), u'\0');
+  char16_t* dst = out.data();
+  const auto* src = reinterpret_cast<const unsigned char*>(in.data());
+  const std::size_t size = in.size();
   std::size_t i = 0;
-  while (i < in.size()) {
-    const unsigned char b = static_cast<unsigned char>(in[i]);
+  while (i < size) {
+    // Runs of ASCII, the bulk of most text, eight bytes at a time.
+    while (i + 8 <= size) {
+      std::uint64_t word = 0;
+      std::memcpy(&word, src + i, sizeof word);
+      if ((word & 0x8080808080808080ull) != 0) break;
+      const std::uint64_t low = SpreadBytes(static_cast<std::uint32_t>(word));
+      const std::uint64_t high = SpreadBytes(static_cast<std::uint32_t>(word >> 32));
+      std::memcpy(dst, &low, sizeof low);
+      std::memcpy(dst + 4, &high, sizeof high);
+      dst += 8;
+      i += 8;
+    }
+    if (i >= size) break;
+    const unsigned char b = src[i];
+    if (b < 0x80) {
+      *dst++ = static_cast<char16_t>(b);
+      ++i;
+      continue;
+    }
     int extra = 0;
     char32_t cp = 0;
     char32_t min = 0;
-    if (b < 0x80) {
-      out += static_cast<char16_t>(b);
-      ++i;
-      continue;
-    } else if ((b & 0xE0) == 0xC0) {
+    if ((b & 0xE0) == 0xC0) {
       extra = 1, cp = b & 0x1F, min = 0x80;
     } else if ((b & 0xF0) == 0xE0) {
       extra = 2, cp = b & 0x0F, min = 0x800;
     } else if ((b & 0xF8) == 0xF0) {
       extra = 3, cp = b & 0x07, min = 0x10000;
     } else {
-      out += kReplacement;
+      *dst++ = kReplacement;
       ++i;
       continue;
     }
     std::size_t j = i + 1;
     bool good = true;
     for (int k = 0; k < extra; ++k, ++j) {
-      if (j >= in.size() || (static_cast<unsigned char>(in[j]) & 0xC0) != 0x80) {
+      if (j >= size || (src[j] & 0xC0) != 0x80) {
         good = false;
         break;
       }
-      cp = (cp << 6) | (static_cast<unsigned char>(in[j]) & 0x3F);
+      cp = (cp << 6) | (src[j] & 0x3F);
     }
     if (!good || cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-      out += kReplacement;
+      *dst++ = kReplacement;
       i = j;  // the bytes read so far form one broken sequence
       continue;
     }
     if (cp >= 0x10000) {
       cp -= 0x10000;
-      out += static_cast<char16_t>(0xD800 + (cp >> 10));
-      out += static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
+      *dst++ = static_cast<char16_t>(0xD800 + (cp >> 10));
+      *dst++ = static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
     } else {
-      out += static_cast<char16_t>(cp);
+      *dst++ = static_cast<char16_t>(cp);
     }
     i = j;
   }
+  out.resize(static_cast<std::size_t>(dst - out.data()));
   return out;
 }
 
-std::string Utf16ToUtf8(std::u16string_view in) {
+void AppendUtf8(std::string& out, std::u16string_view in) {
   // At most three bytes a unit; written straight into the buffer.
-  std::string out(in.size() * 3, '\0');
-  std::size_t n = 0;
+  const std::size_t start = out.size();
+  out.resize(start + in.size() * 3);
+  char* dst = out.data() + start;
   for (std::size_t i = 0; i < in.size(); ++i) {
     char32_t c = in[i];
     if (c < 0x80) {
-      out[n++] = static_cast<char>(c);
+      *dst++ = static_cast<char>(c);
       continue;
     }
-    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < in.size() && in[i + 1] >= 0xDC00 && in[i + 1] <= 0xDFFF) {
+    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < in.size() && in[i + 1] >= 0xDC00 &&
+        in[i + 1] <= 0xDFFF) {
       c = 0x10000 + ((c - 0xD800) << 10) + (in[i + 1] - 0xDC00);
       ++i;
     } else if (c >= 0xD800 && c <= 0xDFFF) {
       c = kReplacement;
     }
     if (c < 0x800) {
-      out[n++] = static_cast<char>(0xC0 | (c >> 6));
-      out[n++] = static_cast<char>(0x80 | (c & 0x3F));
+      *dst++ = static_cast<char>(0xC0 | (c >> 6));
+      *dst++ = static_cast<char>(0x80 | (c & 0x3F));
     } else if (c < 0x10000) {
-      out[n++] = static_cast<char>(0xE0 | (c >> 12));
-      out[n++] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out[n++] = static_cast<char>(0x80 | (c & 0x3F));
+      *dst++ = static_cast<char>(0xE0 | (c >> 12));
+      *dst++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      *dst++ = static_cast<char>(0x80 | (c & 0x3F));
     } else {
       // Two units made four bytes: still within the three a unit allows.
-      out[n++] = static_cast<char>(0xF0 | (c >> 18));
-      out[n++] = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      out[n++] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out[n++] = static_cast<char>(0x80 | (c & 0x3F));
+      *dst++ = static_cast<char>(0xF0 | (c >> 18));
+      *dst++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+      *dst++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      *dst++ = static_cast<char>(0x80 | (c & 0x3F));
     }
   }
-  out.resize(n);
+  out.resize(static_cast<std::size_t>(dst - out.data()));
+}
+
+std::string Utf16ToUtf8(std::u16string_view in) {
+  std::string out;
+  AppendUtf8(out, in);
   return out;
 }
 

@@ -9,6 +9,8 @@ namespace tessera::platform {
 // Unpaired surrogates and malformed bytes become U+FFFD.
 std::u16string Utf8ToUtf16(std::string_view utf8);
 std::string Utf16ToUtf8(std::u16string_view utf16);
+// Utf16ToUtf8 onto the end of `out`.
+void AppendUtf8(std::string& out, std::u16string_view utf16);
 
 // Simple upper-case mapping of one code unit (ASCII, Latin-1, Greek,
 // Cyrillic, full-width Latin); other characters are returned unchanged.

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
+#include <vector>
 
 namespace tessera::platform {
 namespace {
@@ -25,6 +27,48 @@ TEST(TextUtf8, MalformedInputBecomesReplacementAndGoesOn) {
   EXPECT_EQ(Utf8ToUtf16("\xc0\xaf"), u"\ufffd");          // over-long '/'
   EXPECT_EQ(Utf8ToUtf16("\xed\xa0\x80"), u"\ufffd");      // an encoded surrogate
   EXPECT_EQ(Utf8ToUtf16("\xf4\x90\x80\x80"), u"\ufffd");  // past U+10FFFF
+}
+
+// Long random texts from pieces whose decoding is known on its own:
+// characters of every length, stray and cut-off bytes among them.
+TEST(TextUtf8, LongMixedTextsDecodePieceByPiece) {
+  struct Piece {
+    std::string bytes;
+    std::u16string units;
+  };
+  const std::vector<Piece> pieces = {
+      {"a", u"a"},
+      {"\n", u"\n"},
+      {"\xc3\xa9", u"\u00e9"},
+      {"\xe6\x97\xa5", u"\u65e5"},
+      {"\xef\xbf\xbf", u"\uffff"},
+      {"\xf0\x9f\x98\x80", u"\U0001F600"},
+      {"\x80", u"\ufffd"},
+      {"\xff", u"\ufffd"},
+      {"\xe6\x97"
+       "A",
+       u"\ufffdA"},  // cut off by the letter after it
+      {"\xf0\x9f\x98"
+       "z",
+       u"\ufffdz"},
+  };
+  std::mt19937 random(3);
+  for (int round = 0; round < 20; ++round) {
+    std::string bytes;
+    std::u16string expected;
+    const int count = static_cast<int>(random() % 5000);
+    for (int i = 0; i < count; ++i) {
+      const Piece& piece = pieces[random() % pieces.size()];
+      bytes += piece.bytes;
+      expected += piece.units;
+    }
+    ASSERT_EQ(Utf8ToUtf16(bytes), expected) << "round " << round;
+    // Encoded onto what is there already, it reads back the same.
+    std::string appended = "x";
+    AppendUtf8(appended, expected);
+    ASSERT_EQ(appended.front(), 'x');
+    ASSERT_EQ(Utf8ToUtf16(appended.substr(1)), expected);
+  }
 }
 
 TEST(TextUtf8, UnpairedSurrogatesBecomeReplacement) {

@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <algorithm>
+#include <random>
+
+#include "platform/files.h"
 #include "platform/shared_memory.h"
+#include "platform/text.h"
 #include "support/temp_root.h"
 #include "tools/common/command_line.h"
 #include "tools/common/current_directory.h"
@@ -68,6 +73,21 @@ TEST(ToolLineReader, LongLinesArriveInPieces) {
   EXPECT_EQ(reads, expected);
 }
 
+// The four-at-a-time search against a plain one, with units that differ
+// from the one looked for only in their top bit or in one byte.
+TEST(ToolLineReader, FindUnitAgreesWithAPlainSearch) {
+  static constexpr char16_t kUnits[] = {u'a', u'\n', 0x800A, 0x0A0A, 0x0B0A, 0xFFFF, 0x000B, 0};
+  std::mt19937 random(23);
+  for (int round = 0; round < 2000; ++round) {
+    std::u16string text(random() % 20, u'a');
+    for (auto& c : text) c = kUnits[random() % (random() % 2 ? 8 : 2)];
+    for (const char16_t unit : {u'\n', char16_t{0}, char16_t{0x800A}}) {
+      const std::size_t plain = text.find(unit);
+      ASSERT_EQ(FindUnit(text, unit), plain) << "round " << round;
+    }
+  }
+}
+
 TEST(ToolStreams, ModesEncodeAsTheShellOpenedTheStream) {
   EXPECT_EQ(ParseStreamMode("text"), StreamMode::Text);
   EXPECT_EQ(ParseStreamMode("binary"), StreamMode::Binary);
@@ -87,6 +107,38 @@ TEST(ToolStreams, ModesEncodeAsTheShellOpenedTheStream) {
   EXPECT_EQ(utf8.Finish(), "\xEF\xBF\xBD");  // a half left at the end
 }
 
+// Text handed over in pieces of any size encodes as the whole would, also
+// when a piece ends between the two halves of a pair.
+TEST(ToolStreams, PiecesEncodeLikeTheWhole) {
+  static constexpr char16_t kUnits[] = {u'a', u'\n', 0x65E5, 0xD83D, 0xDE00, 0xDC00, 0xFFFF};
+  std::mt19937 random(5);
+  for (int round = 0; round < 50; ++round) {
+    std::u16string text;
+    const std::size_t length = random() % 400;
+    for (std::size_t i = 0; i < length; ++i) text += kUnits[random() % 7];
+    for (const StreamMode mode : {StreamMode::Utf8, StreamMode::Binary}) {
+      StreamEncoder pieces(mode);
+      std::string bytes;
+      for (std::size_t at = 0; at < text.size();) {
+        const std::size_t size = std::min<std::size_t>(random() % 5, text.size() - at);
+        pieces.EncodeInto(std::u16string_view(text).substr(at, size), bytes);
+        at += size;
+      }
+      bytes += pieces.Finish();
+      std::string whole;
+      if (mode == StreamMode::Utf8) {
+        whole = platform::Utf16ToUtf8(text);
+      } else {
+        for (char16_t c : text) {
+          whole += static_cast<char>(c & 0xFF);
+          whole += static_cast<char>(c >> 8);
+        }
+      }
+      ASSERT_EQ(bytes, whole) << "round " << round;
+    }
+  }
+}
+
 TEST(ToolStreams, DecodingInput) {
   EXPECT_EQ(DecodeTextBytes("a\r\nb\rc\n", 65001), u"a\nb\rc\n");
   EXPECT_EQ(DecodeTextBytes("\x93\xFA\r\n", 932), u"日\n");
@@ -98,6 +150,23 @@ TEST(ToolStreams, DecodingInput) {
             u"\uFEFFa");
   EXPECT_EQ(SkipByteOrderMark(u"\uFFFEx"), u"x");
   EXPECT_EQ(SkipByteOrderMark(u"x\uFEFF"), u"x\uFEFF");
+}
+
+TEST(ToolFiles, WholeFilesOfEverySize) {
+  testing::TempRoot root;
+  std::mt19937 random(11);
+  for (const std::size_t size : {std::size_t{0}, std::size_t{1}, std::size_t{65536},
+                                 std::size_t{65537}, std::size_t{1} << 20}) {
+    std::string bytes(size, '\0');
+    for (auto& b : bytes) b = static_cast<char>(random());
+    root.WriteHostFile(root.Host("/f.bin"), bytes);
+    auto read = ReadFileBytes(u"\\f.bin");
+    ASSERT_TRUE(read.ok()) << size;
+    EXPECT_EQ(*read, bytes) << size;
+  }
+  EXPECT_FALSE(ReadFileBytes(u"\\missing.bin").ok());
+  ASSERT_TRUE(platform::CreateDirectory(u"\\folder").ok());
+  EXPECT_FALSE(ReadFileBytes(u"\\folder").ok());
 }
 
 TEST(ToolSharedDirectory, ReadFromTheBlockTheVariableNames) {

@@ -96,7 +96,8 @@ TEST(DiffLines, LineEndsAndLongLines) {
   EXPECT_EQ(lines[0].text, u"");
   EXPECT_EQ(lines[1].text, u"");
   EXPECT_EQ(lines[2].text, u"last\r");
-  lines = SplitDiffLines(std::u16string(10239 + 5, u'x') + u"\n");
+  const std::u16string longLine = std::u16string(10239 + 5, u'x') + u"\n";
+  lines = SplitDiffLines(longLine);
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(lines[0].text.size(), 10239u);
   EXPECT_EQ(lines[1].text, u"xxxxx");

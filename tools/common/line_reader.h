@@ -6,6 +6,9 @@
 
 namespace tessera::tools {
 
+// The first position of `unit` in the text; npos when there is none.
+std::size_t FindUnit(std::u16string_view text, char16_t unit);
+
 class LineReader {
  public:
   // bufferSize counts the terminator, as a line buffer of that many

@@ -5,6 +5,7 @@
 #include "platform/codepage.h"
 #include "platform/standard_streams.h"
 #include "platform/text.h"
+#include "tools/common/line_reader.h"
 
 namespace tessera::tools {
 
@@ -51,8 +52,12 @@ std::u16string DecodeTextBytes(std::string_view bytes, int codePage) {
     auto decoded = platform::MultiByteToWide(bytes, codePage);
     text = decoded ? std::move(*decoded) : platform::Utf8ToUtf16(bytes);
   }
-  std::size_t out = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
+  // Most text has no CR at all: nothing moves before the first one. Every
+  // code page writes CR with a 0x0D byte, so the bytes show it fastest.
+  if (bytes.find('\r') == std::string_view::npos) return text;
+  std::size_t out = FindUnit(text, u'\r');
+  if (out == std::u16string::npos) return text;
+  for (std::size_t i = out; i < text.size(); ++i) {
     if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') continue;
     text[out++] = text[i];
   }
@@ -90,33 +95,67 @@ StreamEncoder::StreamEncoder(StreamMode mode)
     : mode_(mode), codePage_(mode == StreamMode::Text ? platform::AnsiCodePage() : 0) {}
 
 std::string StreamEncoder::Encode(std::u16string_view text) {
-  std::u16string chunk = std::move(pending_);
-  pending_.clear();
+  std::string bytes;
+  EncodeInto(text, bytes);
+  return bytes;
+}
+
+void StreamEncoder::EncodeInto(std::u16string_view text, std::string& bytes) {
+  if (text.empty()) return;
   if (mode_ == StreamMode::Text) {
-    chunk.reserve(chunk.size() + text.size() + text.size() / 16);
-    for (char16_t c : text) {
-      if (c == u'\n' && !lastWasCr_) chunk += u'\r';
-      chunk += c;
-      lastWasCr_ = c == u'\r';
+    EncodeText(text, bytes);
+    return;
+  }
+  // Only the last unit of a piece may be held back, and only a held-back
+  // unit can begin the next one: the text itself is encoded in place.
+  if (!pending_.empty()) {
+    const char16_t pair[2] = {pending_[0], text[0]};
+    pending_.clear();
+    const bool completes = text[0] >= 0xDC00 && text[0] <= 0xDFFF;
+    AppendUnits(std::u16string_view(pair, completes ? 2 : 1), bytes);
+    if (completes) text.remove_prefix(1);
+    if (text.empty()) return;
+  }
+  if (IsHighSurrogate(text.back())) {
+    pending_ = text.back();
+    text.remove_suffix(1);
+  }
+  AppendUnits(text, bytes);
+}
+
+void StreamEncoder::AppendUnits(std::u16string_view units, std::string& bytes) const {
+  if (mode_ == StreamMode::Binary) {
+    const std::size_t start = bytes.size();
+    bytes.resize(start + units.size() * 2);
+    char* out = bytes.data() + start;
+    for (char16_t c : units) {
+      *out++ = static_cast<char>(c & 0xFF);
+      *out++ = static_cast<char>(c >> 8);
     }
   } else {
-    chunk.append(text);
+    platform::AppendUtf8(bytes, units);
+  }
+}
+
+void StreamEncoder::EncodeText(std::u16string_view text, std::string& bytes) {
+  std::u16string chunk = std::move(pending_);
+  pending_.clear();
+  chunk.reserve(chunk.size() + text.size() + text.size() / 16);
+  for (char16_t c : text) {
+    if (c == u'\n' && !lastWasCr_) chunk += u'\r';
+    chunk += c;
+    lastWasCr_ = c == u'\r';
   }
   if (!chunk.empty() && IsHighSurrogate(chunk.back())) {
     pending_ = chunk.back();
     chunk.pop_back();
   }
-  switch (mode_) {
-    case StreamMode::Binary:
-      return ToUtf16LeBytes(chunk);
-    case StreamMode::Text: {
-      auto bytes = platform::WideToMultiByte(chunk, codePage_);
-      return bytes ? std::move(*bytes) : platform::Utf16ToUtf8(chunk);
-    }
-    case StreamMode::Utf8:
-      break;
+  auto encoded = platform::WideToMultiByte(chunk, codePage_);
+  if (encoded) {
+    bytes += *encoded;
+  } else {
+    platform::AppendUtf8(bytes, chunk);
   }
-  return platform::Utf16ToUtf8(chunk);
 }
 
 std::string StreamEncoder::Finish() {
@@ -134,19 +173,29 @@ std::string StreamEncoder::Finish() {
 StandardOutput::StandardOutput()
     : StandardOutput(StreamModeFromEnvironment("TESSERA_STDOUT_MODE")) {}
 
-StandardOutput::StandardOutput(StreamMode mode) : encoder_(mode) {}
+StandardOutput::StandardOutput(StreamMode mode) : mode_(mode), encoder_(mode) {}
 
 StandardOutput::~StandardOutput() { (void)Flush(); }
 
 void StandardOutput::Write(std::u16string_view text) {
-  buffer_.append(text);
-  if (buffer_.size() >= kOutputChunk) Drain();
+  // The code page converter works best on big pieces; UTF-8 and UTF-16 are
+  // encoded as the text comes.
+  if (mode_ == StreamMode::Text) {
+    text_.append(text);
+    if (text_.size() >= kOutputChunk) Drain();
+    return;
+  }
+  encoder_.EncodeInto(text, bytes_);
+  if (bytes_.size() >= kOutputChunk) Drain();
 }
 
 void StandardOutput::Drain() {
-  const std::string bytes = encoder_.Encode(buffer_);
-  buffer_.clear();
-  if (status_.ok() && !bytes.empty()) status_ = platform::WriteStandardOutput(bytes);
+  if (!text_.empty()) {
+    encoder_.EncodeInto(text_, bytes_);
+    text_.clear();
+  }
+  if (status_.ok() && !bytes_.empty()) status_ = platform::WriteStandardOutput(bytes_);
+  bytes_.clear();
 }
 
 platform::Status StandardOutput::Flush() {

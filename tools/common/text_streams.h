@@ -63,10 +63,14 @@ class StreamEncoder {
  public:
   explicit StreamEncoder(StreamMode mode);
   std::string Encode(std::u16string_view text);
+  // Encode onto the end of `bytes`.
+  void EncodeInto(std::u16string_view text, std::string& bytes);
   // Bytes held back at a chunk's end (half a surrogate pair).
   std::string Finish();
 
  private:
+  void AppendUnits(std::u16string_view units, std::string& bytes) const;
+  void EncodeText(std::u16string_view text, std::string& bytes);
   StreamMode mode_;
   int codePage_;
   bool lastWasCr_ = false;
@@ -84,8 +88,10 @@ class StandardOutput : public ToolOutput {
 
  private:
   void Drain();
+  StreamMode mode_;
   StreamEncoder encoder_;
-  std::u16string buffer_;
+  std::u16string text_;  // text mode: waiting for the code page converter
+  std::string bytes_;    // encoded, waiting to be written
   platform::Status status_;
 };
 

@@ -1,5 +1,7 @@
 #include "tools/common/tool_environment.h"
 
+#include <cstdint>
+
 #include "platform/device.h"
 #include "platform/files.h"
 #include "platform/standard_streams.h"
@@ -20,9 +22,33 @@ void SetupToolDevice() {
 }
 
 platform::Result<std::string> ReadFileBytes(std::u16string_view path) {
-  auto bytes = platform::ReadWholeFile(path);
-  if (!bytes) return bytes.error();
-  return std::string(bytes->begin(), bytes->end());
+  auto file = platform::File::Open(path, platform::OpenMode::Read);
+  if (!file) return file.error();
+  // Read straight into the result: big inputs are not copied on the way.
+  std::string bytes;
+  if (auto size = file->Size(); size && *size < (std::uint64_t{1} << 40)) {
+    bytes.resize(static_cast<std::size_t>(*size));
+  }
+  std::size_t filled = 0;
+  while (filled < bytes.size()) {
+    auto n = file->Read(bytes.data() + filled, bytes.size() - filled);
+    if (!n) return n.error();
+    if (*n == 0) break;
+    filled += *n;
+  }
+  // A file that grew since (or that reports no size) goes on in pieces.
+  if (filled == bytes.size()) {
+    char piece[65536];
+    while (true) {
+      auto n = file->Read(piece, sizeof piece);
+      if (!n) return n.error();
+      if (*n == 0) break;
+      bytes.append(piece, *n);
+      filled += *n;
+    }
+  }
+  bytes.resize(filled);
+  return bytes;
 }
 
 ToolContext ProcessToolContext(int argc, char** argv, ToolOutput& output) {

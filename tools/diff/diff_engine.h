@@ -2,7 +2,9 @@
 // states it gives each line, and the regions printed around them.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "tools/common/text_streams.h"
@@ -13,9 +15,9 @@ enum DiffState : int { kUnchanged = 0, kAdded = 1, kDeleted = 2, kChanged = 3 };
 
 struct DiffLine {
   int match = -1;  // index of the equal line in the other file
-  int state = kUnchanged;
-  bool shown = false;  // part of a printed region
-  std::u16string text;
+  std::uint8_t state = kUnchanged;
+  bool shown = false;        // part of a printed region
+  std::u16string_view text;  // in the file's text, which outlives the lines
 };
 
 // Marks matches, states and the shown lines of both files.

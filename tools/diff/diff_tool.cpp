@@ -90,9 +90,7 @@ void Compare(DiffFile& fileA, DiffFile& fileB, bool ignoreBlanks, ToolOutput& ou
   std::vector<DiffLine> b;
   try {
     a = SplitDiffLines(fileA.text);
-    fileA.text.clear();
     b = SplitDiffLines(fileB.text);
-    fileB.text.clear();
   } catch (const std::bad_alloc&) {
     out.WriteLine(u"メモリー不足が発生しました。");
     return;
@@ -124,8 +122,8 @@ std::vector<DiffLine> SplitDiffLines(std::u16string_view text) {
       line.remove_suffix(1);
     }
     DiffLine entry;
-    entry.text = std::u16string(line);
-    lines.push_back(std::move(entry));
+    entry.text = line;
+    lines.push_back(entry);
   }
   return lines;
 }

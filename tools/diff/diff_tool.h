@@ -13,8 +13,8 @@ namespace tessera::tools {
 // byte-order mark or any zero byte.
 bool LooksLikeUnicode(std::string_view bytes);
 
-// A file's text as lines: reads of at most 10239 characters, each without
-// a final CR LF (two or more characters) or LF.
+// A file's text as lines (views into it): reads of at most 10239
+// characters, each without a final CR LF (two or more characters) or LF.
 std::vector<DiffLine> SplitDiffLines(std::u16string_view text);
 
 int RunDiff(const ToolContext& context);

@@ -4,6 +4,7 @@
 
 #include "tools/common/file_argument.h"
 #include "tools/common/line_reader.h"
+#include "tools/sort/line_order.h"
 
 namespace tessera::tools {
 
@@ -80,12 +81,7 @@ std::vector<std::u16string_view> SplitSortLines(std::u16string_view text, bool u
 }
 
 void SortLines(std::vector<std::u16string_view>& lines, bool descending, bool unique) {
-  // Equal lines keep their input order in both directions.
-  if (descending) {
-    std::stable_sort(lines.begin(), lines.end(), std::greater<>());
-  } else {
-    std::stable_sort(lines.begin(), lines.end());
-  }
+  StableSortByCodeUnit(lines, descending);
   if (unique) lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
 }
 
@@ -104,7 +100,12 @@ int RunSort(const ToolContext& context) {
   }
   std::vector<std::u16string_view> lines = SplitSortLines(*text, options.unicode);
   SortLines(lines, options.descending, options.unique);
-  for (const auto& line : lines) out.WriteLine(line);
+  // The sorted lines lie all over the text: ask for them a little ahead.
+  constexpr std::size_t kAhead = 16;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i + kAhead < lines.size()) __builtin_prefetch(lines[i + kAhead].data());
+    out.WriteLine(lines[i]);
+  }
   if (!out.Flush().ok()) {
     out.WriteLine(kWriteError);
     (void)out.Flush();

@@ -3,7 +3,6 @@
 // thousand characters again and again.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -13,6 +12,14 @@ namespace tessera::tools {
 
 class CodePageCache {
  public:
+  // Entries of the two tables: not looked up yet, no mapping, or kFound
+  // with the value in the low bits (towards SJIS: kTwoBytes | lead << 8 |
+  // trail, or the single byte; towards UTF-16: the unit).
+  static constexpr std::uint32_t kUnknown = 0;
+  static constexpr std::uint32_t kNoMapping = 1;
+  static constexpr std::uint32_t kFound = 0x1000000;
+  static constexpr std::uint32_t kTwoBytes = 0x10000;
+
   CodePageCache();
   // The SJIS bytes of a UTF-16 unit (one or two); none when it has none.
   std::optional<std::string> ToSjis(char16_t unit);
@@ -20,8 +27,15 @@ class CodePageCache {
   // trail); none when it does not decode.
   std::optional<char16_t> FromSjis(std::uint8_t lead, std::uint8_t trail = 0);
 
+  // The tables behind them, for converters that look up every character:
+  // indexed by the unit, and by lead << 8 | trail (trail 0 for a single
+  // byte). An entry still kUnknown is filled by the LookUp functions.
+  const std::uint32_t* toSjisTable() const { return toSjis_.data(); }
+  const std::uint32_t* fromSjisTable() const { return fromSjis_.data(); }
+  std::uint32_t LookUpToSjis(char16_t unit);
+  std::uint32_t LookUpFromSjis(std::uint16_t code);
+
  private:
-  // 0: not looked up yet; 1: no mapping; else 0x10000 | bytes / unit.
   std::vector<std::uint32_t> toSjis_;
   std::vector<std::uint32_t> fromSjis_;
 };

@@ -1,5 +1,10 @@
 #include "tools/tsxkf/kanji_convert.h"
 
+#include <array>
+#include <cstring>
+#include <vector>
+
+#include "tools/tsxkf/byte_sink.h"
 #include "tools/tsxkf/code_page_cache.h"
 
 namespace tessera::tools {
@@ -11,48 +16,82 @@ constexpr char kSquareJis[] = "\x22\x23";
 constexpr char kSquareEuc[] = "\xA2\xA3";
 constexpr char16_t kSquareWide = 0x25A0;
 
-std::uint8_t At(std::string_view data, std::size_t i) { return static_cast<std::uint8_t>(data[i]); }
-bool InRange(std::uint8_t b, int low, int high) { return b >= low && b <= high; }
+constexpr std::uint8_t At(std::string_view data, std::size_t i) {
+  return static_cast<std::uint8_t>(data[i]);
+}
+constexpr bool InRange(std::uint8_t b, int low, int high) { return b >= low && b <= high; }
 
-bool IsJisByte(std::uint8_t b) { return InRange(b, 0x21, 0x7E); }
-bool IsSjisLead(std::uint8_t b) { return InRange(b, 0x81, 0x9F) || InRange(b, 0xE0, 0xFC); }
-bool IsSjisTrail(std::uint8_t b) { return InRange(b, 0x40, 0x7E) || InRange(b, 0x80, 0xFC); }
-bool IsHalfWidthKana(std::uint8_t b) { return InRange(b, 0xA1, 0xDF); }
+constexpr bool IsJisByte(std::uint8_t b) { return InRange(b, 0x21, 0x7E); }
+constexpr bool IsSjisLead(std::uint8_t b) {
+  return InRange(b, 0x81, 0x9F) || InRange(b, 0xE0, 0xFC);
+}
+constexpr bool IsSjisTrail(std::uint8_t b) {
+  return InRange(b, 0x40, 0x7E) || InRange(b, 0x80, 0xFC);
+}
+constexpr bool IsHalfWidthKana(std::uint8_t b) { return InRange(b, 0xA1, 0xDF); }
 // Leads whose characters lie in the JIS X 0208 rows (0x21-0x7E).
-bool HasJisForm(std::uint8_t lead) {
+constexpr bool HasJisForm(std::uint8_t lead) {
   return InRange(lead, 0x81, 0x9F) || InRange(lead, 0xE0, 0xEF);
 }
 
-void AppendPair(std::string& out, std::uint8_t a, std::uint8_t b) {
-  out += static_cast<char>(a);
-  out += static_cast<char>(b);
-}
-
-void AppendSjisOfJis(std::string& out, std::uint8_t j1, std::uint8_t j2) {
+void AppendSjisOfJis(ByteSink& out, std::uint8_t j1, std::uint8_t j2) {
   std::uint8_t s1 = 0;
   std::uint8_t s2 = 0;
   JisToSjis(j1, j2, s1, s2);
-  AppendPair(out, s1, s2);
+  out.Put(s1, s2);
 }
 
-void AppendSjisOfWide(std::string& out, char16_t unit) {
-  if (auto bytes = SjisCodePage().ToSjis(unit)) {
-    out += *bytes;
-  } else {
-    out += kSquareSjis;
+// The code page's SJIS bytes of UTF-16 units, from the cache's table.
+class SjisOfUnits {
+ public:
+  SjisOfUnits() : cache_(SjisCodePage()), table_(cache_.toSjisTable()) {}
+  void Append(ByteSink& out, char16_t unit) {
+    std::uint32_t entry = table_[unit];
+    if (entry == CodePageCache::kUnknown) entry = cache_.LookUpToSjis(unit);
+    if (entry == CodePageCache::kNoMapping) {
+      out.Put(kSquareSjis);
+    } else if (entry & CodePageCache::kTwoBytes) {
+      out.Put(static_cast<std::uint8_t>(entry >> 8), static_cast<std::uint8_t>(entry));
+    } else {
+      out.Put(static_cast<char>(entry & 0xFF));
+    }
   }
-}
 
-void AppendUtf8(std::string& out, char16_t unit) {
+ private:
+  CodePageCache& cache_;
+  const std::uint32_t* table_;
+};
+
+// The code page's UTF-16 unit of SJIS codes (lead << 8 | trail, a single
+// byte as lead << 8), U+25A0 when there is none.
+class UnitsOfSjis {
+ public:
+  UnitsOfSjis() : cache_(SjisCodePage()), table_(cache_.fromSjisTable()) {}
+  char16_t operator()(std::uint16_t code) {
+    std::uint32_t entry = table_[code];
+    if (entry == CodePageCache::kUnknown) entry = cache_.LookUpFromSjis(code);
+    return entry == CodePageCache::kNoMapping ? kSquareWide : static_cast<char16_t>(entry & 0xFFFF);
+  }
+
+ private:
+  CodePageCache& cache_;
+  const std::uint32_t* table_;
+};
+
+inline void AppendUtf8(ByteSink& out, char16_t unit) {
+  char* bytes = out.Room(3);
   if (unit < 0x80) {
-    out += static_cast<char>(unit);
+    bytes[0] = static_cast<char>(unit);
+    out.Commit(1);
   } else if (unit < 0x800) {
-    out += static_cast<char>(0xC0 | (unit >> 6));
-    out += static_cast<char>(0x80 | (unit & 0x3F));
+    bytes[0] = static_cast<char>(0xC0 | (unit >> 6));
+    bytes[1] = static_cast<char>(0x80 | (unit & 0x3F));
+    out.Commit(2);
   } else {
-    out += static_cast<char>(0xE0 | (unit >> 12));
-    out += static_cast<char>(0x80 | ((unit >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (unit & 0x3F));
+    bytes[0] = static_cast<char>(0xE0 | (unit >> 12));
+    bytes[1] = static_cast<char>(0x80 | ((unit >> 6) & 0x3F));
+    bytes[2] = static_cast<char>(0x80 | (unit & 0x3F));
+    out.Commit(3);
   }
 }
 
@@ -125,8 +164,8 @@ void SjisToJis(std::uint8_t s1, std::uint8_t s2, std::uint8_t& j1, std::uint8_t&
 }
 
 std::string JisToSjisText(std::string_view data) {
-  std::string out;
-  out.reserve(data.size());
+  std::string text;
+  ByteSink out(text, data.size());
   JisMode mode = JisMode::Single;
   std::size_t i = 0;
   while (i < data.size()) {
@@ -159,54 +198,57 @@ std::string JisToSjisText(std::string_view data) {
       if (i + 1 < data.size() && IsJisByte(At(data, i + 1))) {
         AppendSjisOfJis(out, b, At(data, i + 1));
       } else {
-        out += kSquareSjis;  // half a character
+        out.Put(kSquareSjis);  // half a character
       }
       i += 2;
       continue;
     }
     // Line ends and other controls pass in every mode.
-    out += static_cast<char>(mode == JisMode::Kana && InRange(b, 0x21, 0x5F) ? b | 0x80 : b);
+    out.Put(static_cast<char>(mode == JisMode::Kana && InRange(b, 0x21, 0x5F) ? b | 0x80 : b));
     ++i;
   }
-  return out;
+  out.Flush();
+  return text;
 }
 
 std::string EucToSjisText(std::string_view data) {
-  std::string out;
-  out.reserve(data.size());
+  std::string text;
+  ByteSink out(text, data.size());
   std::size_t i = 0;
   while (i < data.size()) {
     const std::uint8_t b = At(data, i);
     if (b == 0x8E) {
-      if (i + 1 < data.size()) out += data[i + 1];
+      if (i + 1 < data.size()) out.Put(data[i + 1]);
       i += 2;
     } else if (b == 0x8F) {
-      out += kSquareSjis;  // JIS X 0212 has no SJIS form
+      out.Put(kSquareSjis);  // JIS X 0212 has no SJIS form
       i += 3;
     } else if (b > 0xA0) {
       const std::uint8_t trail = i + 1 < data.size() ? At(data, i + 1) : 0;
       if (InRange(b, 0xA1, 0xFE) && InRange(trail, 0xA1, 0xFE)) {
         AppendSjisOfJis(out, b & 0x7F, trail & 0x7F);
       } else {
-        out += kSquareSjis;
+        out.Put(kSquareSjis);
       }
       i += 2;
     } else {
-      out += static_cast<char>(b);
+      out.Put(static_cast<char>(b));
       ++i;
     }
   }
-  return out;
+  out.Flush();
+  return text;
 }
 
 std::string Utf8ToSjisText(std::string_view data) {
-  std::string out;
-  out.reserve(data.size());
+  std::string text;
+  ByteSink out(text, data.size());
+  SjisOfUnits sjisOf;
   std::size_t i = 0;
   while (i < data.size()) {
     const std::uint8_t b = At(data, i);
     if (b < 0x80) {
-      out += static_cast<char>(b);
+      out.Put(static_cast<char>(b));
       ++i;
       continue;
     }
@@ -226,7 +268,7 @@ std::string Utf8ToSjisText(std::string_view data) {
       continue;
     }
     if (i + length > data.size() || length > 3) {
-      out += kSquareSjis;
+      out.Put(kSquareSjis);
       i += length;
       continue;
     }
@@ -237,10 +279,11 @@ std::string Utf8ToSjisText(std::string_view data) {
       unit = static_cast<char16_t>(((b & 0x0F) << 12) | ((At(data, i + 1) & 0x3F) << 6) |
                                    (At(data, i + 2) & 0x3F));
     }
-    AppendSjisOfWide(out, unit);
+    sjisOf.Append(out, unit);
     i += length;
   }
-  return out;
+  out.Flush();
+  return text;
 }
 
 std::string Utf16ToSjisText(std::string_view data) {
@@ -253,8 +296,9 @@ std::string Utf16ToSjisText(std::string_view data) {
       bigEndian = true;
     }
   }
-  std::string out;
-  out.reserve(data.size());
+  std::string text;
+  ByteSink out(text, data.size());
+  SjisOfUnits sjisOf;
   std::size_t i = 0;
   while (i + 1 < data.size()) {
     const std::uint8_t first = At(data, i);
@@ -264,15 +308,16 @@ std::string Utf16ToSjisText(std::string_view data) {
     i += 2;
     if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < data.size()) {
       i += 2;  // the pair is one character beyond the code page
-      out += kSquareSjis;
+      out.Put(kSquareSjis);
     } else if (unit >= 0xD800 && unit <= 0xDFFF) {
-      out += kSquareSjis;
+      out.Put(kSquareSjis);
     } else {
-      AppendSjisOfWide(out, unit);
+      sjisOf.Append(out, unit);
     }
   }
-  if (i < data.size()) out += kSquareSjis;
-  return out;
+  if (i < data.size()) out.Put(kSquareSjis);
+  out.Flush();
+  return text;
 }
 
 std::string ToSjis(std::string_view data, Encoding encoding) {
@@ -293,11 +338,11 @@ std::string ToSjis(std::string_view data, Encoding encoding) {
 }
 
 std::string SjisToJisText(std::string_view sjis) {
-  std::string out;
-  out.reserve(sjis.size() + sjis.size() / 4);
+  std::string text;
+  ByteSink out(text, sjis.size() + sjis.size() / 4);
   bool doubleMode = false;
   auto toDouble = [&] {
-    if (!doubleMode) out += "\x1B$B";
+    if (!doubleMode) out.Put("\x1B$B");
     doubleMode = true;
   };
   std::size_t i = 0;
@@ -310,39 +355,40 @@ std::string SjisToJisText(std::string_view sjis) {
         std::uint8_t j1 = 0;
         std::uint8_t j2 = 0;
         SjisToJis(b, At(sjis, i + 1), j1, j2);
-        AppendPair(out, j1, j2);
+        out.Put(j1, j2);
       } else {
-        out += kSquareJis;
+        out.Put(kSquareJis);
       }
       i += paired ? 2 : 1;
     } else if (IsHalfWidthKana(b)) {
       toDouble();
       std::size_t consumed = 1;
       const std::uint16_t code = FullWidthKana(sjis, i, consumed);
-      AppendPair(out, static_cast<std::uint8_t>(code >> 8), static_cast<std::uint8_t>(code & 0xFF));
+      out.Put(static_cast<std::uint8_t>(code >> 8), static_cast<std::uint8_t>(code & 0xFF));
       i += consumed;
     } else {
-      if (doubleMode) out += "\x1B(B";
+      if (doubleMode) out.Put("\x1B(B");
       doubleMode = false;
-      out += static_cast<char>(b);
+      out.Put(static_cast<char>(b));
       ++i;
     }
   }
-  if (doubleMode) out += "\x1B(B";
-  return out;
+  if (doubleMode) out.Put("\x1B(B");
+  out.Flush();
+  return text;
 }
 
 std::string SjisToEucText(std::string_view sjis) {
-  std::string out;
-  out.reserve(sjis.size() + sjis.size() / 8);
+  std::string text;
+  ByteSink out(text, sjis.size() + sjis.size() / 8);
   std::size_t i = 0;
   while (i < sjis.size()) {
     const std::uint8_t b = At(sjis, i);
     if (b < 0x80) {
-      out += static_cast<char>(b);
+      out.Put(static_cast<char>(b));
       ++i;
     } else if (IsHalfWidthKana(b)) {
-      AppendPair(out, 0x8E, b);
+      out.Put(0x8E, b);
       ++i;
     } else if (IsSjisLead(b)) {
       const bool paired = i + 1 < sjis.size() && IsSjisTrail(At(sjis, i + 1));
@@ -350,23 +396,24 @@ std::string SjisToEucText(std::string_view sjis) {
         std::uint8_t j1 = 0;
         std::uint8_t j2 = 0;
         SjisToJis(b, At(sjis, i + 1), j1, j2);
-        AppendPair(out, j1 | 0x80, j2 | 0x80);
+        out.Put(j1 | 0x80, j2 | 0x80);
       } else {
-        out += kSquareEuc;
+        out.Put(kSquareEuc);
       }
       i += paired ? 2 : 1;
     } else {
-      out += static_cast<char>(b);
+      out.Put(static_cast<char>(b));
       ++i;
     }
   }
-  return out;
+  out.Flush();
+  return text;
 }
 
 // Visits each character of SJIS text as one UTF-16 unit.
 template <typename Visit>
 void ForEachSjisCharacter(std::string_view sjis, Visit visit) {
-  CodePageCache& cache = SjisCodePage();
+  UnitsOfSjis unitOf;
   std::size_t i = 0;
   while (i < sjis.size()) {
     const std::uint8_t b = At(sjis, i);
@@ -374,10 +421,10 @@ void ForEachSjisCharacter(std::string_view sjis, Visit visit) {
       visit(static_cast<char16_t>(b));
       ++i;
     } else if (IsHalfWidthKana(b)) {
-      visit(cache.FromSjis(b).value_or(kSquareWide));
+      visit(unitOf(static_cast<std::uint16_t>(b << 8)));
       ++i;
     } else if (IsSjisLead(b) && i + 1 < sjis.size() && IsSjisTrail(At(sjis, i + 1))) {
-      visit(cache.FromSjis(b, At(sjis, i + 1)).value_or(kSquareWide));
+      visit(unitOf(static_cast<std::uint16_t>((b << 8) | At(sjis, i + 1))));
       i += 2;
     } else {
       visit(kSquareWide);  // 0x80, 0xA0, 0xFD-0xFF, or a lead without its trail
@@ -386,25 +433,95 @@ void ForEachSjisCharacter(std::string_view sjis, Visit visit) {
   }
 }
 
+namespace {
+
+// SJIS characters by their code (lead << 8 | trail, a single byte as
+// itself << 8) as UTF-8: up to three bytes in memory order, the count in
+// the top byte; 0 until a code is first met.
+class Utf8OfSjis {
+ public:
+  Utf8OfSjis() : table_(0x10000, 0) {}
+  std::uint32_t operator()(std::uint16_t code) {
+    const std::uint32_t entry = table_[code];
+    return entry != 0 ? entry : Fill(code);
+  }
+
+ private:
+  std::uint32_t Fill(std::uint16_t code) {
+    const auto lead = static_cast<std::uint8_t>(code >> 8);
+    char16_t unit = kSquareWide;  // 0x80, 0xA0, 0xFD-0xFF, or a lead without its trail
+    if (lead < 0x80) {
+      unit = lead;
+    } else if ((code & 0xFF) != 0 || IsHalfWidthKana(lead)) {
+      unit = unitOf_(code);
+    }
+    std::uint32_t entry = 0;
+    if (unit < 0x80) {
+      entry = 1u << 24 | unit;
+    } else if (unit < 0x800) {
+      entry = 2u << 24 | (0x80u | (unit & 0x3F)) << 8 | (0xC0u | (unit >> 6));
+    } else {
+      entry = 3u << 24 | (0x80u | (unit & 0x3F)) << 16 | (0x80u | ((unit >> 6) & 0x3F)) << 8 |
+              (0xE0u | (unit >> 12));
+    }
+    table_[code] = entry;
+    return entry;
+  }
+
+  std::vector<std::uint32_t> table_;
+  UnitsOfSjis unitOf_;
+};
+
+}  // namespace
+
 std::string SjisToUtf8Text(std::string_view sjis) {
-  std::string out;
-  out.reserve(sjis.size() + sjis.size() / 2);
-  ForEachSjisCharacter(sjis, [&](char16_t unit) { AppendUtf8(out, unit); });
-  return out;
+  // A lead takes the next byte only when that is a trail byte; which of
+  // the two it is, is computed rather than branched on, for text that
+  // mixes ASCII and kanji at random.
+  static constexpr auto kClass = [] {
+    std::array<std::uint8_t, 256> classes{};
+    for (int b = 0; b < 256; ++b) {
+      const auto byte = static_cast<std::uint8_t>(b);
+      classes[b] =
+          static_cast<std::uint8_t>((IsSjisLead(byte) ? 1 : 0) | (IsSjisTrail(byte) ? 2 : 0));
+    }
+    return classes;
+  }();
+  std::string text;
+  ByteSink out(text, sjis.size() + sjis.size() / 2);
+  Utf8OfSjis utf8Of;
+  const auto* bytes = reinterpret_cast<const std::uint8_t*>(sjis.data());
+  const std::size_t size = sjis.size();
+  std::size_t i = 0;
+  while (i < size) {
+    const std::uint8_t b = bytes[i];
+    const std::uint8_t next = i + 1 < size ? bytes[i + 1] : 0;
+    const unsigned pair = (kClass[b] & 1u) & (kClass[next] >> 1);
+    const auto code = static_cast<std::uint16_t>(b << 8 | (next & (0u - pair)));
+    const std::uint32_t entry = utf8Of(code);
+    char* at = out.Room(4);
+    std::memcpy(at, &entry, 4);  // the count byte is overwritten by what follows
+    out.Commit(entry >> 24);
+    i += 1 + pair;
+  }
+  out.Flush();
+  return text;
 }
 
 std::u16string SjisToWide(std::string_view sjis) {
-  std::u16string out;
-  out.reserve(sjis.size());
-  ForEachSjisCharacter(sjis, [&](char16_t unit) { out += unit; });
+  // Every character takes at least one byte.
+  std::u16string out(sjis.size(), u'\0');
+  char16_t* next = out.data();
+  ForEachSjisCharacter(sjis, [&](char16_t unit) { *next++ = unit; });
+  out.resize(static_cast<std::size_t>(next - out.data()));
   return out;
 }
 
 namespace {
 
-template <typename Text>
-Text ReplaceEnds(const Text& data, LineEnd from, LineEnd to) {
-  using Char = typename Text::value_type;
+template <typename Char>
+std::basic_string<Char> ReplaceEnds(std::basic_string_view<Char> data, LineEnd from, LineEnd to) {
+  using Text = std::basic_string<Char>;
   Text replacement;
   if (to == kCr || to == kCrLf) replacement += static_cast<Char>('\r');
   if (to == kLf || to == kCrLf) replacement += static_cast<Char>('\n');
@@ -417,17 +534,17 @@ Text ReplaceEnds(const Text& data, LineEnd from, LineEnd to) {
     pattern += static_cast<Char>('\r');
     pattern += static_cast<Char>('\n');
   }
-  if (pattern == replacement) return data;
+  if (pattern == replacement) return Text(data);
   Text out;
   out.reserve(data.size() + data.size() / 16);
   std::size_t i = 0;
   while (i < data.size()) {
     const std::size_t found = data.find(pattern, i);
     if (found == Text::npos) {
-      out.append(data, i, Text::npos);
+      out.append(data.substr(i));
       break;
     }
-    out.append(data, i, found - i);
+    out.append(data.substr(i, found - i));
     out += replacement;
     i = found + pattern.size();
   }
@@ -437,11 +554,11 @@ Text ReplaceEnds(const Text& data, LineEnd from, LineEnd to) {
 }  // namespace
 
 std::string ReplaceLineEnds(std::string_view data, LineEnd from, LineEnd to) {
-  return ReplaceEnds(std::string(data), from, to);
+  return ReplaceEnds(data, from, to);
 }
 
 std::u16string ReplaceLineEnds(std::u16string_view text, LineEnd from, LineEnd to) {
-  return ReplaceEnds(std::u16string(text), from, to);
+  return ReplaceEnds(text, from, to);
 }
 
 }  // namespace tessera::tools

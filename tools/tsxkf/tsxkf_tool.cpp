@@ -78,9 +78,18 @@ bool PrepareOutputFile(const std::u16string& path, const TsxkfQuestion& ask, Too
   return true;
 }
 
+// The input as SJIS: SJIS itself is used where it lies, anything else is
+// converted into `storage`.
+std::string_view AsSjis(std::string_view input, Encoding inputCode, std::string& storage) {
+  if (inputCode == kSjis || inputCode == kAscii) return input;
+  storage = ToSjis(input, inputCode);
+  return storage;
+}
+
 std::u16string TextForStandardOutput(std::string_view input, Encoding inputCode) {
   const LineEnd detected = DetectLineEnd(input);
-  std::u16string text = SjisToWide(ToSjis(input, inputCode));
+  std::string storage;
+  std::u16string text = SjisToWide(AsSjis(input, inputCode, storage));
   // The stream gives each line the line end of its mode.
   if (detected != kNoLineEnd && detected != kLf) text = ReplaceLineEnds(text, detected, kLf);
   return text;
@@ -96,16 +105,18 @@ std::u16string_view TsxkfMessage(int id) {
 std::string ConvertForFile(std::string_view input, Encoding inputCode, Encoding output,
                            LineEnd lineEnd) {
   const LineEnd detected = DetectLineEnd(input);
-  const std::string sjis = ToSjis(input, inputCode);
+  std::string storage;
+  const std::string_view sjis = AsSjis(input, inputCode, storage);
   const bool replace = detected != lineEnd && lineEnd != kNoLineEnd;
   if (output == kUnicode) {
     std::u16string wide = SjisToWide(sjis);
     if (replace) wide = ReplaceLineEnds(wide, detected, lineEnd);
-    std::string bytes = "\xFF\xFE";
-    bytes.reserve(2 + wide.size() * 2);
-    for (char16_t c : wide) {
-      bytes += static_cast<char>(c & 0xFF);
-      bytes += static_cast<char>(c >> 8);
+    std::string bytes(2 + wide.size() * 2, '\0');
+    bytes[0] = '\xFF';
+    bytes[1] = '\xFE';
+    for (std::size_t i = 0; i < wide.size(); ++i) {
+      bytes[2 + 2 * i] = static_cast<char>(wide[i] & 0xFF);
+      bytes[3 + 2 * i] = static_cast<char>(wide[i] >> 8);
     }
     return bytes;
   }
