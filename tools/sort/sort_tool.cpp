@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "tools/common/file_argument.h"
+#include "tools/common/slash_options.h"
 #include "tools/common/line_reader.h"
 #include "tools/sort/line_order.h"
 
@@ -17,51 +17,21 @@ constexpr std::u16string_view kUsage[] = {
     u" filename  入力ファイル",
 };
 
-constexpr std::u16string_view kReadError = u"入力ファイルの読み込みでエラーが発生しました。";
-constexpr std::u16string_view kWriteError = u"データの出力中にエラーが発生しました。";
 
 }  // namespace
 
 SortOptions ParseSortCommandLine(std::u16string_view text, std::u16string_view directory) {
   SortOptions options;
-  std::size_t pos = 0;
-  while (pos < text.size()) {
-    const char16_t c = text[pos];
-    if (IsBlank(c)) {
-      ++pos;
-      continue;
-    }
-    if (c != u'/') break;
-    ++pos;
-    const char16_t letter = pos < text.size() ? text[pos] : u'\0';
+  const auto nameStart = ReadSlashOptions(text, [&options](char16_t letter) {
     switch (letter) {
-      case u'H':
-      case u'h':
-        options.usage = true;
-        return options;
-      case u'Q':
-      case u'q':
-        options.unique = true;
-        ++pos;
-        break;
-      case u'R':
-      case u'r':
-        options.descending = true;
-        ++pos;
-        break;
-      case u'U':
-      case u'u':
-        options.unicode = true;
-        ++pos;
-        break;
-      default:
-        break;  // only the slash is taken; the letter begins the name
+      case u'H': options.usage = true; return OptionLetter::Stop;
+      case u'Q': options.unique = true; return OptionLetter::Taken;
+      case u'R': options.descending = true; return OptionLetter::Taken;
+      case u'U': options.unicode = true; return OptionLetter::Taken;
+      default: return OptionLetter::Unknown;
     }
-  }
-  if (pos < text.size()) {
-    FileArgument argument = ReadFileArgument(text, pos, NameEnd::RestOfText, directory);
-    if (!argument.path.empty()) options.file = std::move(argument.path);
-  }
+  });
+  if (nameStart) options.file = ReadRestAsFileName(text, *nameStart, directory);
   return options;
 }
 
@@ -94,7 +64,7 @@ int RunSort(const ToolContext& context) {
   }
   auto text = ReadToolInput(context, options.file, options.unicode, options.unicode);
   if (!text) {
-    out.WriteLine(kReadError);
+    out.WriteLine(kInputReadError);
     (void)out.Flush();
     return kExitFailure;
   }
@@ -107,7 +77,7 @@ int RunSort(const ToolContext& context) {
     out.WriteLine(lines[i]);
   }
   if (!out.Flush().ok()) {
-    out.WriteLine(kWriteError);
+    out.WriteLine(kOutputWriteError);
     (void)out.Flush();
     return kExitFailure;
   }

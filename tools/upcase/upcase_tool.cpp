@@ -1,7 +1,7 @@
 #include "tools/upcase/upcase_tool.h"
 
 #include "platform/text.h"
-#include "tools/common/file_argument.h"
+#include "tools/common/slash_options.h"
 
 namespace tessera::tools {
 
@@ -9,36 +9,19 @@ namespace {
 
 constexpr std::u16string_view kUsage[] = {u"upcase [/U] [filename]",
                                           u" /U  指定のファイルは Unicode"};
-constexpr std::u16string_view kReadError = u"入力ファイルの読み込みでエラーが発生しました。";
-constexpr std::u16string_view kWriteError = u"データの出力中にエラーが発生しました。";
 
 }  // namespace
 
 UpcaseOptions ParseUpcaseCommandLine(std::u16string_view text, std::u16string_view directory) {
   UpcaseOptions options;
-  std::size_t pos = 0;
-  while (pos < text.size()) {
-    const char16_t c = text[pos];
-    if (IsBlank(c)) {
-      ++pos;
-      continue;
+  const auto nameStart = ReadSlashOptions(text, [&options](char16_t letter) {
+    switch (letter) {
+      case u'H': options.usage = true; return OptionLetter::Stop;
+      case u'U': options.unicode = true; return OptionLetter::Taken;
+      default: return OptionLetter::Unknown;
     }
-    if (c != u'/') break;
-    ++pos;
-    const char16_t letter = pos < text.size() ? text[pos] : u'\0';
-    if (letter == u'H' || letter == u'h') {
-      options.usage = true;
-      return options;
-    }
-    if (letter == u'U' || letter == u'u') {
-      options.unicode = true;
-      ++pos;
-    }
-  }
-  if (pos < text.size()) {
-    FileArgument argument = ReadFileArgument(text, pos, NameEnd::RestOfText, directory);
-    if (!argument.path.empty()) options.file = std::move(argument.path);
-  }
+  });
+  if (nameStart) options.file = ReadRestAsFileName(text, *nameStart, directory);
   return options;
 }
 
@@ -54,13 +37,13 @@ int RunUpcase(const ToolContext& context) {
   // A byte-order mark of a named file is skipped whatever the mode.
   auto text = ReadToolInput(context, options.file, options.unicode, options.file.has_value());
   if (!text) {
-    out.WriteLine(kReadError);
+    out.WriteLine(kInputReadError);
     (void)out.Flush();
     return kExitFailure;
   }
   out.Write(UpcaseText(*text));
   if (!out.Flush().ok()) {
-    out.WriteLine(kWriteError);
+    out.WriteLine(kOutputWriteError);
     (void)out.Flush();
     return kExitFailure;
   }
