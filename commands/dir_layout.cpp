@@ -71,16 +71,33 @@ std::u16string GroupDigits(std::uint64_t value, bool grouping) {
   return out;
 }
 
-std::u16string LongListingLine(const platform::FindData& entry, bool grouping) {
+namespace {
+
+// What tells the long line ("yy/mm/dd hh:mm") from the short one
+// ("mm/dd-hh:mm").
+struct ListingLayout {
+  bool year;
+  char16_t dateTimeSeparator;
+  std::u16string_view directoryField;
+  std::size_t sizeWidth;
+  std::u16string_view afterSize;
+};
+
+constexpr ListingLayout kLongLayout{true, u' ', kLongDirField, kLongSizeWidth, u"  "};
+constexpr ListingLayout kShortLayout{false, u'-', kShortDirField, kShortSizeWidth, u" "};
+
+std::u16string ListingLine(const platform::FindData& entry, bool grouping, const ListingLayout& layout) {
   std::u16string line;
   platform::SystemTime time;
   if (LocalWriteTime(entry, time)) {
-    AppendTwoDigits(line, time.year < 2000 ? time.year - 1900 : time.year - 2000);
-    line += u'/';
+    if (layout.year) {
+      AppendTwoDigits(line, time.year < 2000 ? time.year - 1900 : time.year - 2000);
+      line += u'/';
+    }
     AppendTwoDigits(line, time.month);
     line += u'/';
     AppendTwoDigits(line, time.day);
-    line += u' ';
+    line += layout.dateTimeSeparator;
     AppendTwoDigits(line, time.hour);
     line += u':';
     AppendTwoDigits(line, time.minute);
@@ -88,37 +105,23 @@ std::u16string LongListingLine(const platform::FindData& entry, bool grouping) {
     line += kUnknownTime;
   }
   if (IsDirectoryEntry(entry)) {
-    line += kLongDirField;
+    line += layout.directoryField;
   } else {
-    AppendRightAligned(line, GroupDigits(entry.info.size, grouping), kLongSizeWidth);
-    line += u"  ";
+    AppendRightAligned(line, GroupDigits(entry.info.size, grouping), layout.sizeWidth);
+    line += layout.afterSize;
   }
   line += entry.name;
   return line;
 }
 
+}  // namespace
+
+std::u16string LongListingLine(const platform::FindData& entry, bool grouping) {
+  return ListingLine(entry, grouping, kLongLayout);
+}
+
 std::u16string ShortListingLine(const platform::FindData& entry, bool grouping) {
-  std::u16string line;
-  platform::SystemTime time;
-  if (LocalWriteTime(entry, time)) {
-    AppendTwoDigits(line, time.month);
-    line += u'/';
-    AppendTwoDigits(line, time.day);
-    line += u'-';
-    AppendTwoDigits(line, time.hour);
-    line += u':';
-    AppendTwoDigits(line, time.minute);
-  } else {
-    line += kUnknownTime;
-  }
-  if (IsDirectoryEntry(entry)) {
-    line += kShortDirField;
-  } else {
-    AppendRightAligned(line, GroupDigits(entry.info.size, grouping), kShortSizeWidth);
-    line += u' ';
-  }
-  line += entry.name;
-  return line;
+  return ListingLine(entry, grouping, kShortLayout);
 }
 
 std::u16string ListingTotal(std::size_t count, std::uint64_t bytes, bool grouping, int columns) {
