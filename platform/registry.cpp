@@ -368,44 +368,42 @@ Result<RegistryValue> QueryValue(const RegistryKey& key, std::u16string_view nam
   return RegistryValue{find.Text(0), static_cast<std::uint32_t>(find.Int(1)), find.Blob(2)};
 }
 
-Status SetValue(const RegistryKey& key, std::u16string_view name, std::uint32_t type,
-                std::span<const std::uint8_t> data) {
-  RegistryDatabase* db = RegistryAccess::Database(key);
-  if (!db) return ErrorCode::InvalidHandle;
-  if (!ValidName(name, kMaxRegistryValueName)) return ErrorCode::InvalidParameter;
-  WriteTransaction transaction(*db);
-  if (!transaction.began()) return transaction.began();
-  Statement upsert(db->handle(),
-                   "INSERT INTO registry_values(key, name, folded, type, data) "
-                   "VALUES (?1, ?2, ?3, ?4, ?5) ON CONFLICT(key, folded) "
-                   "DO UPDATE SET type = excluded.type, data = excluded.data");
-  upsert.Bind(1, RegistryAccess::Id(key))
-      .Bind(2, name)
-      .Bind(3, ToUpper(name))
-      .Bind(4, static_cast<std::int64_t>(type))
-      .Bind(5, data);
-  if (Status done = upsert.Run(); !done) return done;
-  return transaction.Commit();
-}
+namespace {
 
-Status AddValue(const RegistryKey& key, std::u16string_view name, std::uint32_t type,
-                std::span<const std::uint8_t> data) {
+// A value written in its own transaction: replacing one of the same name,
+// or leaving it and reporting that it exists.
+Status WriteValue(const RegistryKey& key, std::u16string_view name, std::uint32_t type,
+                  std::span<const std::uint8_t> data, bool replace) {
   RegistryDatabase* db = RegistryAccess::Database(key);
   if (!db) return ErrorCode::InvalidHandle;
   if (!ValidName(name, kMaxRegistryValueName)) return ErrorCode::InvalidParameter;
   WriteTransaction transaction(*db);
   if (!transaction.began()) return transaction.began();
-  Statement insert(db->handle(),
-                   "INSERT INTO registry_values(key, name, folded, type, data) "
-                   "VALUES (?1, ?2, ?3, ?4, ?5) ON CONFLICT(key, folded) DO NOTHING");
+  Statement insert(db->handle(), replace ? "INSERT INTO registry_values(key, name, folded, type, data) "
+                                           "VALUES (?1, ?2, ?3, ?4, ?5) ON CONFLICT(key, folded) "
+                                           "DO UPDATE SET type = excluded.type, data = excluded.data"
+                                         : "INSERT INTO registry_values(key, name, folded, type, data) "
+                                           "VALUES (?1, ?2, ?3, ?4, ?5) ON CONFLICT(key, folded) DO NOTHING");
   insert.Bind(1, RegistryAccess::Id(key))
       .Bind(2, name)
       .Bind(3, ToUpper(name))
       .Bind(4, static_cast<std::int64_t>(type))
       .Bind(5, data);
   if (Status done = insert.Run(); !done) return done;
-  if (sqlite3_changes(db->handle()) == 0) return ErrorCode::AlreadyExists;
+  if (!replace && sqlite3_changes(db->handle()) == 0) return ErrorCode::AlreadyExists;
   return transaction.Commit();
+}
+
+}  // namespace
+
+Status SetValue(const RegistryKey& key, std::u16string_view name, std::uint32_t type,
+                std::span<const std::uint8_t> data) {
+  return WriteValue(key, name, type, data, true);
+}
+
+Status AddValue(const RegistryKey& key, std::u16string_view name, std::uint32_t type,
+                std::span<const std::uint8_t> data) {
+  return WriteValue(key, name, type, data, false);
 }
 
 Status DeleteValue(const RegistryKey& key, std::u16string_view name) {
