@@ -5,11 +5,6 @@
 // time counts.
 //
 //   dir_copy_bench [SCRATCH_DIR]      (default: a new directory under /tmp)
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -18,13 +13,13 @@
 #include <string>
 #include <vector>
 
-extern char** environ;
+#include "bench_support.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kRounds = 3;
+using tessera::bench::Best;
 
 void WriteBytes(const fs::path& path, std::size_t size, char fill) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -34,35 +29,6 @@ void WriteBytes(const fs::path& path, std::size_t size, char fill) {
     out.write(block.data(), static_cast<std::streamsize>(n));
     size -= n;
   }
-}
-
-// Runs a program with its standard output sent to `outPath`; gives seconds.
-double TimeRun(const std::vector<std::string>& args, const std::string& outPath = "/dev/null") {
-  std::vector<char*> argv;
-  for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                   0644);
-  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-  const auto start = std::chrono::steady_clock::now();
-  pid_t pid = 0;
-  if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
-    std::fprintf(stderr, "cannot start %s\n", argv[0]);
-    std::exit(1);
-  }
-  int status = 0;
-  waitpid(pid, &status, 0);
-  const auto end = std::chrono::steady_clock::now();
-  posix_spawn_file_actions_destroy(&actions);
-  return std::chrono::duration<double>(end - start).count();
-}
-
-double Best(const std::vector<std::string>& args, const std::string& outPath = "/dev/null") {
-  double best = 1e30;
-  for (int i = 0; i < kRounds; ++i) best = std::min(best, TimeRun(args, outPath));
-  return best;
 }
 
 struct Row {
@@ -75,15 +41,7 @@ struct Row {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string scratch;
-  if (argc > 1) {
-    scratch = argv[1];
-    fs::create_directories(scratch);
-  } else {
-    char pattern[] = "/tmp/tessera-bench-XXXXXX";
-    if (!mkdtemp(pattern)) return 1;
-    scratch = pattern;
-  }
+  const std::string scratch = tessera::bench::ScratchDirectory(argc, argv, "tessera-bench").string();
   const fs::path root = fs::path(scratch) / "root";
   fs::create_directories(root);
   const std::string shell = TESSERA_EXE;

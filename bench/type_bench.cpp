@@ -4,11 +4,6 @@
 // runs counts.
 //
 //   type_bench [SCRATCH_DIR]      (default: a new directory under /tmp)
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -18,13 +13,14 @@
 #include <string>
 #include <vector>
 
-extern char** environ;
+#include "bench_support.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kRounds = 3;
+using tessera::bench::Best;
+
 constexpr std::size_t kFileSize = 50u << 20;
 
 // Lines of 20 to 99 characters ended by lineEnd, up to the size.
@@ -40,45 +36,10 @@ void WriteText(const fs::path& path, const std::string& lineEnd) {
   }
 }
 
-double TimeRun(const std::vector<std::string>& args) {
-  std::vector<char*> argv;
-  for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-  const auto start = std::chrono::steady_clock::now();
-  pid_t pid = 0;
-  if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
-    std::fprintf(stderr, "cannot start %s\n", argv[0]);
-    std::exit(1);
-  }
-  int status = 0;
-  waitpid(pid, &status, 0);
-  const auto end = std::chrono::steady_clock::now();
-  posix_spawn_file_actions_destroy(&actions);
-  return std::chrono::duration<double>(end - start).count();
-}
-
-double Best(const std::vector<std::string>& args) {
-  double best = 1e30;
-  for (int i = 0; i < kRounds; ++i) best = std::min(best, TimeRun(args));
-  return best;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string scratch;
-  if (argc > 1) {
-    scratch = argv[1];
-    fs::create_directories(scratch);
-  } else {
-    char pattern[] = "/tmp/tessera-type-bench-XXXXXX";
-    if (!mkdtemp(pattern)) return 1;
-    scratch = pattern;
-  }
+  const std::string scratch = tessera::bench::ScratchDirectory(argc, argv, "tessera-type-bench").string();
   const fs::path root = fs::path(scratch) / "root";
   fs::create_directories(root);
   WriteText(root / "crlf.txt", "\r\n");
@@ -96,6 +57,7 @@ int main(int argc, char** argv) {
               typeCrLf / std::max(catCrLf, 1e-6));
   std::printf("TYPE 50 MB, LF only (1 line) %8.3f s   cat %8.3f s   ratio %7.1f\n", typeLf, catLf,
               typeLf / std::max(catLf, 1e-6));
-  fs::remove_all(scratch);
+  // A directory the user named is the user's to remove.
+  if (argc <= 1) fs::remove_all(scratch);
   return 0;
 }
