@@ -70,16 +70,16 @@ ConsoleEdit::ConsoleEdit(QWidget* parent) : QPlainTextEdit(parent) {
 int ConsoleEdit::DocumentLength() const { return document()->characterCount() - 1; }
 
 std::size_t ConsoleEdit::TextLength() const {
-  return pending_.active() ? pending_.TextLength() : DocumentTextLength();
+  return busy_ ? pending_.TextLength() : DocumentTextLength();
 }
 
 std::size_t ConsoleEdit::LineCount() const {
-  if (pending_.active()) return pending_.LineCount();
+  if (busy_) return pending_.LineCount();
   return static_cast<std::size_t>(document()->blockCount());
 }
 
 std::size_t ConsoleEdit::LineIndex(std::size_t line) const {
-  if (pending_.active()) return pending_.LineIndex(line);
+  if (busy_) return pending_.LineIndex(line);
   return DocumentLineIndex(line);
 }
 
@@ -119,19 +119,18 @@ int ConsoleEdit::PositionOf(std::size_t index) const {
 }
 
 void ConsoleEdit::SetSelection(std::size_t start, std::size_t end) {
-  if (pending_.active()) {
+  if (busy_) {
     pending_.SetSelection(start, end);
     return;
   }
   QTextCursor cursor(document());
   cursor.setPosition(PositionOf(start));
   cursor.setPosition(PositionOf(end), QTextCursor::KeepAnchor);
-  outputCursor_ = cursor;
-  if (!busy_) setTextCursor(cursor);
+  setTextCursor(cursor);
 }
 
 void ConsoleEdit::ReplaceSelection(std::u16string_view text) {
-  if (pending_.active()) {
+  if (busy_) {
     if (pending_.ReplaceSelection(text)) return;
     // Anything but trimming the front or adding at the end is rare: the
     // editor catches up and does it itself.
@@ -144,14 +143,13 @@ void ConsoleEdit::ReplaceSelection(std::u16string_view text) {
     pending_.Apply(text);
     return;
   }
-  QTextCursor cursor = busy_ ? outputCursor_ : textCursor();
+  QTextCursor cursor = textCursor();
   cursor.insertText(EditorText(text));
-  outputCursor_ = cursor;
-  if (!busy_) setTextCursor(cursor);
+  setTextCursor(cursor);
 }
 
 void ConsoleEdit::FlushOutput() {
-  if (!pending_.active()) return;
+  if (!busy_) return;
   const PendingOutput::Changes changes = pending_.TakeChanges();
   QTextCursor cursor(document());
   if (!changes.empty()) {

@@ -25,7 +25,6 @@ std::u16string SurfaceText(std::u16string_view text) {
 }
 
 void PendingOutput::Begin(std::u16string text) {
-  active_ = true;
   console_ = MemoryConsole();
   console_.ReplaceSelection(text);
   editorLength_ = text.size();
@@ -33,7 +32,6 @@ void PendingOutput::Begin(std::u16string text) {
 }
 
 void PendingOutput::End() {
-  active_ = false;
   console_ = MemoryConsole();
   changes_ = {};
 }

@@ -15,10 +15,10 @@ namespace tessera::ui {
 
 class PendingOutput {
  public:
-  // Starts from the editor's text, in CR LF form.
+  // Starts from the editor's text, in CR LF form (when a command starts).
   void Begin(std::u16string text);
+  // Forgets the text (when the command has ended).
   void End();
-  bool active() const { return active_; }
 
   std::size_t TextLength() const { return console_.TextLength(); }
   std::size_t LineCount() const { return console_.LineCount(); }
@@ -45,7 +45,6 @@ class PendingOutput {
   Changes TakeChanges();
 
  private:
-  bool active_ = false;
   // The text as the writers see it; its line ends are always CR LF.
   MemoryConsole console_;
   // Length of the text the editor holds; removeFront never exceeds it.
