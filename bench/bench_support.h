@@ -26,13 +26,15 @@ inline constexpr int kRounds = 3;
 
 // Runs a program with standard input from /dev/null and standard output to
 // outPath; gives seconds.
-inline double TimeRun(const std::vector<std::string>& args, const std::string& outPath = "/dev/null") {
+inline double TimeRun(const std::vector<std::string>& args,
+                      const std::string& outPath = "/dev/null") {
   std::vector<char*> argv;
   for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
   argv.push_back(nullptr);
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                   0644);
   posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
   const auto start = std::chrono::steady_clock::now();
   pid_t pid = 0;

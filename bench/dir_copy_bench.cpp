@@ -41,7 +41,8 @@ struct Row {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::string scratch = tessera::bench::ScratchDirectory(argc, argv, "tessera-bench").string();
+  const std::string scratch =
+      tessera::bench::ScratchDirectory(argc, argv, "tessera-bench").string();
   const fs::path root = fs::path(scratch) / "root";
   fs::create_directories(root);
   const std::string shell = TESSERA_EXE;

@@ -39,7 +39,8 @@ void WriteText(const fs::path& path, const std::string& lineEnd) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::string scratch = tessera::bench::ScratchDirectory(argc, argv, "tessera-type-bench").string();
+  const std::string scratch =
+      tessera::bench::ScratchDirectory(argc, argv, "tessera-type-bench").string();
   const fs::path root = fs::path(scratch) / "root";
   fs::create_directories(root);
   WriteText(root / "crlf.txt", "\r\n");
@@ -53,8 +54,8 @@ int main(int argc, char** argv) {
   const double typeLf = Best(tessera("type \\lf.txt"));
   const double catLf = Best({"cat", (root / "lf.txt").string()});
   std::printf("start-up only (REM)          %8.3f s\n", startup);
-  std::printf("TYPE 50 MB, CR LF lines      %8.3f s   cat %8.3f s   ratio %7.1f\n", typeCrLf, catCrLf,
-              typeCrLf / std::max(catCrLf, 1e-6));
+  std::printf("TYPE 50 MB, CR LF lines      %8.3f s   cat %8.3f s   ratio %7.1f\n", typeCrLf,
+              catCrLf, typeCrLf / std::max(catCrLf, 1e-6));
   std::printf("TYPE 50 MB, LF only (1 line) %8.3f s   cat %8.3f s   ratio %7.1f\n", typeLf, catLf,
               typeLf / std::max(catLf, 1e-6));
   // A directory the user named is the user's to remove.

@@ -30,7 +30,8 @@ struct Condition {
   std::size_t rest = 0;  // where the command begins
 };
 
-ResultCode SyntaxFailure(ShellContext& context, std::int32_t message, std::optional<std::u16string_view> argument = {}) {
+ResultCode SyntaxFailure(ShellContext& context, std::int32_t message,
+                         std::optional<std::u16string_view> argument = {}) {
   ShowError(message, argument);
   SetErrorLevel(context, 1);
   return kSyntaxError;
@@ -62,7 +63,9 @@ Operand ReadOperand(std::u16string_view text, std::size_t at, bool stopAtEquals)
     return operand;
   }
   std::size_t end = at;
-  while (end < text.size() && !IsBlank(text[end]) && !(stopAtEquals && text.substr(end).starts_with(u"=="))) ++end;
+  while (end < text.size() && !IsBlank(text[end]) &&
+         !(stopAtEquals && text.substr(end).starts_with(u"==")))
+    ++end;
   operand.text = std::u16string(text.substr(at, end - at));
   operand.next = end;
   return operand;
@@ -108,7 +111,8 @@ ResultCode IfCommand(CommandCall& call) {
   } else {
     const Operand a = ReadOperand(text, i, true);
     std::size_t at = SkipBlanksFrom(text, a.next);
-    if (a.unclosed || !text.substr(at).starts_with(u"==")) return SyntaxFailure(context, kBadCondition);
+    if (a.unclosed || !text.substr(at).starts_with(u"=="))
+      return SyntaxFailure(context, kBadCondition);
     at = SkipBlanksFrom(text, at + 2);
     if (at >= text.size()) return SyntaxFailure(context, kIfIncomplete);
     const Operand b = ReadOperand(text, at, false);
@@ -124,7 +128,8 @@ ResultCode IfCommand(CommandCall& call) {
     return kSyntaxError;
   }
   LineOutcome outcome;
-  const std::optional<std::size_t> next = ExecuteLine(command, context, call.batch, call.flags | kNoExpand, &outcome);
+  const std::optional<std::size_t> next =
+      ExecuteLine(command, context, call.batch, call.flags | kNoExpand, &outcome);
   // Only a jump that happened moves the batch; a GOTO that found no label
   // goes on with the line after the IF. EXIT ends the file from here too.
   if (outcome.jumped && next && call.batch && call.batch->current) {

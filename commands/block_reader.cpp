@@ -2,7 +2,8 @@
 
 namespace tessera {
 
-platform::Result<std::size_t> ReadBlock(platform::File& file, std::uint8_t* buffer, std::size_t size) {
+platform::Result<std::size_t> ReadBlock(platform::File& file, std::uint8_t* buffer,
+                                        std::size_t size) {
   std::size_t filled = 0;
   while (filled < size) {
     auto got = file.Read(buffer + filled, size - filled);

@@ -10,6 +10,7 @@ namespace tessera {
 
 // Fills buffer with up to size bytes, reading again after short reads; a
 // count below size means the end of the file.
-platform::Result<std::size_t> ReadBlock(platform::File& file, std::uint8_t* buffer, std::size_t size);
+platform::Result<std::size_t> ReadBlock(platform::File& file, std::uint8_t* buffer,
+                                        std::size_t size);
 
 }  // namespace tessera

@@ -30,7 +30,8 @@ constexpr std::size_t kBlockSize = 1024;
 
 ResultCode CompCommand(CommandCall& call) {
   ShellContext& context = call.context;
-  auto fail = [&context](std::int32_t message, std::optional<std::u16string_view> argument = std::nullopt) {
+  auto fail = [&context](std::int32_t message,
+                         std::optional<std::u16string_view> argument = std::nullopt) {
     ShowError(message, argument);
     SetErrorLevel(context, 1);
     return kFileError;
@@ -64,7 +65,8 @@ ResultCode CompCommand(CommandCall& call) {
     if (!firstCount.ok()) return fail(compmsg::kAccessFailed, paths.first);
     const auto secondCount = ReadBlock(*second, secondBlock.data(), kBlockSize);
     if (!secondCount.ok()) return fail(compmsg::kAccessFailed, paths.second);
-    if (*firstCount != *secondCount || std::memcmp(firstBlock.data(), secondBlock.data(), *firstCount) != 0) {
+    if (*firstCount != *secondCount ||
+        std::memcmp(firstBlock.data(), secondBlock.data(), *firstCount) != 0) {
       if (!silent) ShowError(compmsg::kDifferent);
       SetErrorLevel(context, 2);
       return kOk;

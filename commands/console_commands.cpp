@@ -18,7 +18,8 @@ ResultCode ClsCommand(CommandCall&) {
 ResultCode RemCommand(CommandCall&) { return kOk; }
 
 ResultCode PauseCommand(CommandCall&) {
-  AskUser(GetMessageText(msg::kPauseText), MessageBoxButtons::Ok, MessageBoxIcon::None, MessageBoxAnswer::Ok);
+  AskUser(GetMessageText(msg::kPauseText), MessageBoxButtons::Ok, MessageBoxIcon::None,
+          MessageBoxAnswer::Ok);
   return kOk;
 }
 

@@ -86,7 +86,8 @@ struct ListingLayout {
 constexpr ListingLayout kLongLayout{true, u' ', kLongDirField, kLongSizeWidth, u"  "};
 constexpr ListingLayout kShortLayout{false, u'-', kShortDirField, kShortSizeWidth, u" "};
 
-std::u16string ListingLine(const platform::FindData& entry, bool grouping, const ListingLayout& layout) {
+std::u16string ListingLine(const platform::FindData& entry, bool grouping,
+                           const ListingLayout& layout) {
   std::u16string line;
   platform::SystemTime time;
   if (LocalWriteTime(entry, time)) {

@@ -19,8 +19,8 @@ constexpr std::int32_t kDirectoryMissing = 63;
 constexpr std::int32_t kPathNotFound = 64;
 constexpr std::int32_t kNotADirectory = 65;
 
-ResultCode Failed(ShellContext& context, std::int32_t message, std::optional<std::u16string_view> argument,
-                  ResultCode code = kNotCarriedOut) {
+ResultCode Failed(ShellContext& context, std::int32_t message,
+                  std::optional<std::u16string_view> argument, ResultCode code = kNotCarriedOut) {
   if (message >= 0) ShowError(message, argument);
   SetErrorLevel(context, 1);
   return code;
@@ -29,7 +29,8 @@ ResultCode Failed(ShellContext& context, std::int32_t message, std::optional<std
 // The directory named by the argument: a quoted token, or the text itself.
 std::u16string DirectoryArgument(std::u16string_view text) {
   if (!text.empty() && text[0] == u'"') {
-    if (auto token = GetToken(text, 0, true)) return std::u16string(text.substr(token->start, token->end - token->start));
+    if (auto token = GetToken(text, 0, true))
+      return std::u16string(text.substr(token->start, token->end - token->start));
     return std::u16string(SkipBlanks(text.substr(1)));
   }
   return std::u16string(text);
@@ -63,7 +64,8 @@ ResultCode CdCommand(CommandCall& call) {
   } else {
     const std::u16string joined = JoinPath(current->value.value_or(u""), argument);
     const std::u16string forPlatform = DirectoryForPlatform(joined);
-    if (argument == u"/" || !platform::PathExists(forPlatform)) return Failed(context, kPathNotFound, joined);
+    if (argument == u"/" || !platform::PathExists(forPlatform))
+      return Failed(context, kPathNotFound, joined);
     if (!platform::IsDirectory(forPlatform)) return Failed(context, kNotADirectory, joined);
     target = WithoutTrailingBackslashes(joined);
   }
@@ -117,9 +119,11 @@ ResultCode PopdCommand(CommandCall& call) {
   std::u16string saved = stack->value.value_or(u"");
   if (saved.empty()) return kOk;
   const std::size_t semicolon = saved.rfind(u';');
-  const std::u16string newest = semicolon == std::u16string::npos ? saved : saved.substr(semicolon + 1);
+  const std::u16string newest =
+      semicolon == std::u16string::npos ? saved : saved.substr(semicolon + 1);
   stack->value = semicolon == std::u16string::npos ? std::u16string() : saved.substr(0, semicolon);
-  if (!platform::PathExists(DirectoryForPlatform(newest))) return Failed(context, kPushedDirectoryGone, newest);
+  if (!platform::PathExists(DirectoryForPlatform(newest)))
+    return Failed(context, kPushedDirectoryGone, newest);
   current->value = newest;
   PublishCurrentDirectory(newest);
   return kOk;

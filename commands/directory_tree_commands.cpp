@@ -56,7 +56,8 @@ ResultCode MkdirCommand(CommandCall& call) {
   const std::u16string path = DirectoryArgument(context, name);
   if (const auto info = platform::GetFileInfo(DirectoryForPlatform(path)); info.ok()) {
     return Fail(context,
-                (info->attributes & platform::kAttrDirectory) ? dirmsg::kDirectoryExists : dirmsg::kFileExists,
+                (info->attributes & platform::kAttrDirectory) ? dirmsg::kDirectoryExists
+                                                              : dirmsg::kFileExists,
                 DirectoryForPlatform(path));
   }
   if (IsTooLongPath(path)) {
@@ -72,7 +73,8 @@ ResultCode MkdirCommand(CommandCall& call) {
       if (info->attributes & platform::kAttrDirectory) continue;
       return Fail(context, dirmsg::kFileInTheWay, prefix);
     }
-    if (!platform::CreateDirectory(prefix).ok()) return Fail(context, dirmsg::kCreateFailed, prefix);
+    if (!platform::CreateDirectory(prefix).ok())
+      return Fail(context, dirmsg::kCreateFailed, prefix);
   }
   if (!platform::CreateDirectory(path).ok()) return Fail(context, dirmsg::kCreateFailed, path);
   return kOk;
@@ -98,19 +100,22 @@ ResultCode RmdirCommand(CommandCall& call) {
   const auto info = platform::GetFileInfo(shown);
   if (!info.ok()) return Fail(context, dirmsg::kNoSuchDirectory, shown);
   if (!(info->attributes & platform::kAttrDirectory)) return Fail(context, dirmsg::kUseDel, shown);
-  if (IsCurrentDirectoryOrParent(context, path)) return Fail(context, dirmsg::kCurrentDirectory, shown);
+  if (IsCurrentDirectoryOrParent(context, path))
+    return Fail(context, dirmsg::kCurrentDirectory, shown);
 
   if (!wholeTree) {
     const platform::Status removed = platform::RemoveDirectory(shown);
     if (removed.ok()) return kOk;
     return Fail(context,
-                removed.error() == platform::ErrorCode::DirNotEmpty ? dirmsg::kNotEmpty : dirmsg::kRemoveFailed,
+                removed.error() == platform::ErrorCode::DirNotEmpty ? dirmsg::kNotEmpty
+                                                                    : dirmsg::kRemoveFailed,
                 shown);
   }
   if (!quiet) {
-    const std::u16string question = FormatMessage(GetMessageText(dirmsg::kRemoveTreeQuestion), {shown});
-    if (AskUser(question, MessageBoxButtons::YesNo, MessageBoxIcon::Question, MessageBoxAnswer::No) !=
-        MessageBoxAnswer::Yes) {
+    const std::u16string question =
+        FormatMessage(GetMessageText(dirmsg::kRemoveTreeQuestion), {shown});
+    if (AskUser(question, MessageBoxButtons::YesNo, MessageBoxIcon::Question,
+                MessageBoxAnswer::No) != MessageBoxAnswer::Yes) {
       ShowError(dirmsg::kCancelled);
       return kOk;
     }

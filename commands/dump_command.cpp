@@ -23,7 +23,8 @@ constexpr std::int32_t kNameTheFile = 84;
 constexpr std::size_t kBlockSize = 256;
 
 // Digits of value in the given base, left-padded with pad to width.
-void AppendNumber(std::u16string& out, std::uint64_t value, unsigned base, std::size_t width, char16_t pad) {
+void AppendNumber(std::u16string& out, std::uint64_t value, unsigned base, std::size_t width,
+                  char16_t pad) {
   constexpr char16_t kDigits[] = u"0123456789ABCDEF";
   std::array<char16_t, 24> digits{};
   std::size_t count = 0;
@@ -54,7 +55,8 @@ LayoutShape ShapeOf(DumpLayout layout) {
   return {8, 1};
 }
 
-void AppendValue(std::u16string& line, std::span<const std::uint8_t> block, std::size_t at, DumpLayout layout) {
+void AppendValue(std::u16string& line, std::span<const std::uint8_t> block, std::size_t at,
+                 DumpLayout layout) {
   const std::uint8_t byte = block[at];
   line += u' ';
   switch (layout) {
@@ -83,8 +85,8 @@ void AppendValue(std::u16string& line, std::span<const std::uint8_t> block, std:
 
 }  // namespace
 
-std::vector<std::u16string> DumpBlockLines(std::span<const std::uint8_t> block, std::uint64_t offset,
-                                           DumpLayout layout) {
+std::vector<std::u16string> DumpBlockLines(std::span<const std::uint8_t> block,
+                                           std::uint64_t offset, DumpLayout layout) {
   const LayoutShape shape = ShapeOf(layout);
   const std::size_t bytesPerLine = shape.valuesPerLine * shape.bytesPerValue;
   std::vector<std::u16string> lines;
@@ -92,7 +94,8 @@ std::vector<std::u16string> DumpBlockLines(std::span<const std::uint8_t> block, 
     std::u16string line;
     AppendNumber(line, offset + start, 10, 6, u'0');
     line += u':';
-    for (std::size_t at = start; at < block.size() && at < start + bytesPerLine; at += shape.bytesPerValue) {
+    for (std::size_t at = start; at < block.size() && at < start + bytesPerLine;
+         at += shape.bytesPerValue) {
       AppendValue(line, block, at, layout);
     }
     lines.push_back(std::move(line));
@@ -102,7 +105,8 @@ std::vector<std::u16string> DumpBlockLines(std::span<const std::uint8_t> block, 
 
 ResultCode DumpCommand(CommandCall& call) {
   ShellContext& context = call.context;
-  auto fail = [&context](std::int32_t message, std::optional<std::u16string_view> argument = std::nullopt) {
+  auto fail = [&context](std::int32_t message,
+                         std::optional<std::u16string_view> argument = std::nullopt) {
     ShowError(message, argument);
     SetErrorLevel(context, 1);
     return kFileError;
@@ -144,7 +148,8 @@ ResultCode DumpCommand(CommandCall& call) {
   for (;;) {
     const auto count = ReadBlock(*file, block.data(), kBlockSize);
     if (!count.ok()) return fail(dumpmsg::kCannotAccess);
-    for (const std::u16string& line : DumpBlockLines(std::span(block.data(), *count), offset, layout)) {
+    for (const std::u16string& line :
+         DumpBlockLines(std::span(block.data(), *count), offset, layout)) {
       PrintText(line);
       if (PollForStop()) return kOk;
     }

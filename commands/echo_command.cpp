@@ -30,10 +30,17 @@ EchoOptions ReadOptions(std::u16string_view text) {
     const std::size_t end = WordEnd(text, true, i);
     if (end > i + 1) {
       switch (platform::ToUpper(text[i + 1])) {
-        case u'A': options.encoding = Encoding::Ansi; break;
-        case u'U': options.encoding = Encoding::Utf16; break;
-        case u'N': options.noText = true; break;
-        default: break;
+        case u'A':
+          options.encoding = Encoding::Ansi;
+          break;
+        case u'U':
+          options.encoding = Encoding::Utf16;
+          break;
+        case u'N':
+          options.noText = true;
+          break;
+        default:
+          break;
       }
     }
     i = SkipBlanksFrom(text, end);
@@ -49,7 +56,8 @@ ResultCode Fail(ShellContext& context, std::uint32_t message, std::u16string_vie
   return kFileError;
 }
 
-ResultCode EchoToConsole(ShellContext& context, std::u16string_view text, const EchoOptions& options) {
+ResultCode EchoToConsole(ShellContext& context, std::u16string_view text,
+                         const EchoOptions& options) {
   if (options.noText) {
     PrintLine(u"");
     return kOk;
@@ -74,12 +82,15 @@ ResultCode EchoToConsole(ShellContext& context, std::u16string_view text, const 
   return kOk;
 }
 
-ResultCode EchoToFile(ShellContext& context, const RedirectSpec& redirect, const EchoOptions& options) {
+ResultCode EchoToFile(ShellContext& context, const RedirectSpec& redirect,
+                      const EchoOptions& options) {
   const std::u16string& target = redirect.outputPath;
   const auto info = platform::GetFileInfo(target);
   const bool exists = info.ok();
-  if (exists && (info->attributes & platform::kAttrDirectory)) return Fail(context, msg::kOutputIsDirectory, target);
-  if (exists && (info->attributes & platform::kAttrReadOnly)) return Fail(context, msg::kFileIsReadOnly, target);
+  if (exists && (info->attributes & platform::kAttrDirectory))
+    return Fail(context, msg::kOutputIsDirectory, target);
+  if (exists && (info->attributes & platform::kAttrReadOnly))
+    return Fail(context, msg::kFileIsReadOnly, target);
 
   bool utf16 = UnicodeTextMode(context);
   if (options.encoding == Encoding::Utf16) utf16 = true;
@@ -97,7 +108,8 @@ ResultCode EchoToFile(ShellContext& context, const RedirectSpec& redirect, const
     bytes = platform::WideToAnsi(text);
   }
 
-  auto file = platform::File::Open(target, redirect.append ? platform::OpenMode::Append : platform::OpenMode::CreateAlways);
+  auto file = platform::File::Open(
+      target, redirect.append ? platform::OpenMode::Append : platform::OpenMode::CreateAlways);
   if (!file.ok()) return Fail(context, msg::kWriteFailed, target);
   const platform::Status written = file->Write(bytes.data(), bytes.size());
   const platform::Status closed = file->Close();
@@ -120,7 +132,8 @@ ResultCode EchoCommand(CommandCall& call) {
       SetErrorLevel(context, 1);
       return kInvalidArgument;
     }
-    PrintLine(FormatMessage(GetMessageText(msg::kEchoIs), {mode ? std::u16string_view(*mode) : u""}));
+    PrintLine(
+        FormatMessage(GetMessageText(msg::kEchoIs), {mode ? std::u16string_view(*mode) : u""}));
     return kOk;
   }
   const RedirectSpec redirect = ParseRedirections(call.arguments, context);

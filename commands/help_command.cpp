@@ -120,7 +120,8 @@ std::vector<std::u16string> SplitHelpLines(const std::vector<std::uint8_t>& byte
   }
   if (!piece.empty()) finish();
   // A byte-order mark in front of the first line is no part of it.
-  if (!lines.empty() && !lines.front().empty() && lines.front().front() == u'\xFEFF') lines.front().erase(0, 1);
+  if (!lines.empty() && !lines.front().empty() && lines.front().front() == u'\xFEFF')
+    lines.front().erase(0, 1);
   return lines;
 }
 

@@ -26,7 +26,9 @@ constexpr std::int32_t kBadArguments = 56;
 constexpr std::int32_t kManyFilesNeedDirectory = 85;
 }  // namespace movemsg
 
-bool HasWildcard(std::u16string_view path) { return path.find_first_of(u"*?") != std::u16string_view::npos; }
+bool HasWildcard(std::u16string_view path) {
+  return path.find_first_of(u"*?") != std::u16string_view::npos;
+}
 
 // True when a directory would be moved into itself or below itself. Only
 // whole components count: \a may well move to \abc.
@@ -38,7 +40,8 @@ bool IsInsideItself(std::u16string_view source, std::u16string_view destination)
 }  // namespace
 
 ResultCode MoveCommand(CommandCall& call) {
-  auto fail = [&call](std::int32_t message, std::optional<std::u16string_view> argument = std::nullopt) {
+  auto fail = [&call](std::int32_t message,
+                      std::optional<std::u16string_view> argument = std::nullopt) {
     ShowError(message, argument);
     SetErrorLevel(call.context, 1);
     return kFileError;

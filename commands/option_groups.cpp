@@ -5,7 +5,8 @@
 
 namespace tessera {
 
-std::u16string_view ReadOptionGroups(std::u16string_view text, const std::function<void(char16_t)>& onLetter) {
+std::u16string_view ReadOptionGroups(std::u16string_view text,
+                                     const std::function<void(char16_t)>& onLetter) {
   std::size_t i = SkipBlanksFrom(text, 0);
   while (i < text.size() && text[i] == u'/') {
     const std::size_t end = WordEnd(text, false, i);

@@ -9,6 +9,7 @@ namespace tessera {
 
 // Calls onLetter with each letter of each group, upper-cased, and gives the
 // text after the groups with its leading blanks skipped.
-std::u16string_view ReadOptionGroups(std::u16string_view text, const std::function<void(char16_t)>& onLetter);
+std::u16string_view ReadOptionGroups(std::u16string_view text,
+                                     const std::function<void(char16_t)>& onLetter);
 
 }  // namespace tessera

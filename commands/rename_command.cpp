@@ -37,11 +37,14 @@ ResultCode Fail(ShellContext& context, std::int32_t message,
   return kFileError;
 }
 
-ResultCode RenameOne(ShellContext& context, const std::u16string& oldPath, std::u16string_view newName) {
-  if (!platform::PathExists(DirectoryForPlatform(oldPath))) return Fail(context, renmsg::kNotFound, oldPath);
+ResultCode RenameOne(ShellContext& context, const std::u16string& oldPath,
+                     std::u16string_view newName) {
+  if (!platform::PathExists(DirectoryForPlatform(oldPath)))
+    return Fail(context, renmsg::kNotFound, oldPath);
   const std::size_t cut = oldPath.rfind(u'\\');
   const std::u16string newPath =
-      (cut == std::u16string::npos ? std::u16string(u"\\") : oldPath.substr(0, cut + 1)) + std::u16string(newName);
+      (cut == std::u16string::npos ? std::u16string(u"\\") : oldPath.substr(0, cut + 1)) +
+      std::u16string(newName);
   if (IsTooLongPath(newPath)) {
     ShowPathTooLong(newPath);
     SetErrorLevel(context, 1);
@@ -49,18 +52,21 @@ ResultCode RenameOne(ShellContext& context, const std::u16string& oldPath, std::
   }
   const auto existing = platform::GetFileInfo(newPath);
   if (!existing.ok()) {
-    if (!platform::MoveEntry(oldPath, newPath).ok()) return Fail(context, renmsg::kRenameFailed, oldPath);
+    if (!platform::MoveEntry(oldPath, newPath).ok())
+      return Fail(context, renmsg::kRenameFailed, oldPath);
     return kOk;
   }
   if (newPath == oldPath) return kOk;
   // Names are matched without regard to case: a change of case alone finds
   // the entry itself and is refused like any other taken name.
   return Fail(context,
-              (existing->attributes & platform::kAttrDirectory) ? renmsg::kDirectoryExists : renmsg::kFileExists,
+              (existing->attributes & platform::kAttrDirectory) ? renmsg::kDirectoryExists
+                                                                : renmsg::kFileExists,
               newPath);
 }
 
-ResultCode ChangeExtensions(ShellContext& context, const std::u16string& pattern, std::u16string_view extension) {
+ResultCode ChangeExtensions(ShellContext& context, const std::u16string& pattern,
+                            std::u16string_view extension) {
   const auto found = platform::FindFiles(pattern);
   if (!found.ok()) return Fail(context, renmsg::kNoMatch, pattern);
   for (const platform::FindData& entry : *found) {
@@ -106,14 +112,16 @@ ResultCode RenameCommand(CommandCall& call) {
   });
   const auto oldToken = GetToken(rest, 0, false);
   if (!oldToken) return Fail(context, renmsg::kNameTheEntry);
-  std::u16string oldPath = MakeAbsolute(context, rest.substr(oldToken->start, oldToken->end - oldToken->start));
+  std::u16string oldPath =
+      MakeAbsolute(context, rest.substr(oldToken->start, oldToken->end - oldToken->start));
   TrimTrailing(oldPath, u'\\');
   if (IsTooLongPath(oldPath)) {
     ShowPathTooLong(oldPath);
     SetErrorLevel(context, 1);
     return kFileError;
   }
-  if (IsCurrentDirectoryOrParent(context, oldPath)) return Fail(context, renmsg::kCurrentDirectory, oldPath);
+  if (IsCurrentDirectoryOrParent(context, oldPath))
+    return Fail(context, renmsg::kCurrentDirectory, oldPath);
 
   const auto newToken = GetToken(rest, oldToken->next, false);
   std::u16string_view newName;

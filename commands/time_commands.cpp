@@ -22,7 +22,8 @@ constexpr std::size_t kArgumentLimit = 64;
 
 // Reads three numbers separated by the given characters; the last may end
 // the text. Each is taken modulo 65536, as the clock's fields are.
-std::optional<std::array<long, 3>> ReadTriple(std::u16string_view text, std::u16string_view separators) {
+std::optional<std::array<long, 3>> ReadTriple(std::u16string_view text,
+                                              std::u16string_view separators) {
   text = text.substr(0, kArgumentLimit);
   std::array<long, 3> parts{};
   std::size_t i = 0;
@@ -58,8 +59,8 @@ ResultCode DateCommand(CommandCall& call) {
     return kOk;
   }
   const auto parts = ReadTriple(call.arguments, u"-/");
-  if (!parts || (*parts)[0] < 1970 || (*parts)[0] > 2037 || (*parts)[1] < 1 || (*parts)[1] > 12 || (*parts)[2] < 1 ||
-      (*parts)[2] > 31) {
+  if (!parts || (*parts)[0] < 1970 || (*parts)[0] > 2037 || (*parts)[1] < 1 || (*parts)[1] > 12 ||
+      (*parts)[2] < 1 || (*parts)[2] > 31) {
     return Fail(call.context, kBadDate);
   }
   platform::SystemTime time = now;
@@ -76,7 +77,8 @@ ResultCode TimeCommand(CommandCall& call) {
     return kOk;
   }
   const auto parts = ReadTriple(call.arguments, u":");
-  if (!parts || (*parts)[0] > 23 || (*parts)[1] > 59 || (*parts)[2] > 59) return Fail(call.context, kBadTime);
+  if (!parts || (*parts)[0] > 23 || (*parts)[1] > 59 || (*parts)[2] > 59)
+    return Fail(call.context, kBadTime);
   platform::SystemTime time = now;
   time.hour = static_cast<int>((*parts)[0]);
   time.minute = static_cast<int>((*parts)[1]);

@@ -14,7 +14,9 @@ constexpr std::int32_t kRemoveFailed = 60;
 constexpr std::int32_t kNothingToRemove = 61;
 }  // namespace
 
-platform::Status EntryRemover::DeleteFile(std::u16string_view path) { return platform::DeleteFile(path); }
+platform::Status EntryRemover::DeleteFile(std::u16string_view path) {
+  return platform::DeleteFile(path);
+}
 
 platform::Status EntryRemover::RemoveDirectory(std::u16string_view path) {
   return platform::RemoveDirectory(path);
@@ -33,7 +35,8 @@ bool RemoveTree(std::u16string_view path, EntryRemover& remover) {
     return false;
   }
   if (info->attributes & platform::kAttrReadOnly) {
-    (void)platform::SetFileAttributes(path, info->attributes & ~std::uint32_t{platform::kAttrReadOnly});
+    (void)platform::SetFileAttributes(path,
+                                      info->attributes & ~std::uint32_t{platform::kAttrReadOnly});
   }
   if (!(info->attributes & platform::kAttrDirectory)) {
     if (remover.DeleteFile(path).ok()) return true;

@@ -46,8 +46,8 @@ std::optional<std::u16string> MakeCaptureFile() {
 
 // Checks a target the child will write: a directory or a read-only file
 // is refused; an existing file must open, a missing one is made.
-std::int32_t CheckWriteTarget(const std::u16string& path, std::int32_t isDirectory, std::int32_t readOnly,
-                              std::int32_t cannotOpen) {
+std::int32_t CheckWriteTarget(const std::u16string& path, std::int32_t isDirectory,
+                              std::int32_t readOnly, std::int32_t cannotOpen) {
   const auto info = platform::GetFileInfo(path);
   if (info.ok()) {
     if (info->attributes & platform::kAttrDirectory) return isDirectory;
@@ -97,8 +97,10 @@ std::optional<ChildStreams> SetUpChildStreams(const RedirectSpec& redirect, Shel
     const auto info = platform::GetFileInfo(redirect.inputPath);
     if (!info.ok()) return fail(id::kInputMissing);
     if (info->attributes & platform::kAttrDirectory) return fail(id::kInputIsDirectory);
-    if (!platform::File::Open(redirect.inputPath, platform::OpenMode::Read).ok()) return fail(id::kInputUnreadable);
-    if (!platform::ReopenStandardStream(StandardStream::Input, redirect.inputPath, StreamMode::Read).ok()) {
+    if (!platform::File::Open(redirect.inputPath, platform::OpenMode::Read).ok())
+      return fail(id::kInputUnreadable);
+    if (!platform::ReopenStandardStream(StandardStream::Input, redirect.inputPath, StreamMode::Read)
+             .ok()) {
       return fail(id::kInputReopenFailed);
     }
     streams.inputReopened = true;
@@ -118,7 +120,9 @@ std::optional<ChildStreams> SetUpChildStreams(const RedirectSpec& redirect, Shel
         CheckWriteTarget(target, id::kOutputIsDirectory, id::kOutputReadOnly,
                          capture ? id::kCaptureOpenFailed : id::kOutputOpenFailed);
     if (refused) return fail(refused);
-    if (!platform::ReopenStandardStream(StandardStream::Output, target, capture ? StreamMode::Write : outputMode).ok()) {
+    if (!platform::ReopenStandardStream(StandardStream::Output, target,
+                                        capture ? StreamMode::Write : outputMode)
+             .ok()) {
       return fail(capture ? id::kCaptureReopenFailed : id::kOutputReopenFailed);
     }
     streams.outputReopened = true;

@@ -24,7 +24,8 @@ constexpr int kPollMilliseconds = 500;
 
 bool Exists(const std::u16string& path) { return platform::PathExists(DirectoryForPlatform(path)); }
 
-std::optional<ResolvedCommand> Candidate(const std::u16string& path, std::u16string_view extension) {
+std::optional<ResolvedCommand> Candidate(const std::u16string& path,
+                                         std::u16string_view extension) {
   if (!Exists(path)) return std::nullopt;
   return ResolvedCommand{path, platform::EqualsNoCase(extension, u"BAT")};
 }
@@ -37,7 +38,8 @@ std::optional<ResolvedCommand> ProgramOrBatch(const std::u16string& base) {
 
 std::u16string StreamModeName(bool unicode) { return unicode ? u"binary" : u"text"; }
 
-std::vector<std::pair<std::string, std::string>> ChildEnvironment(std::u16string_view commandLine, bool unicode) {
+std::vector<std::pair<std::string, std::string>> ChildEnvironment(std::u16string_view commandLine,
+                                                                  bool unicode) {
   const std::string mode = platform::Utf16ToUtf8(StreamModeName(unicode));
   return {
       {"TESSERA_CMDLINE", platform::Utf16ToUtf8(commandLine)},
@@ -50,7 +52,8 @@ std::vector<std::pair<std::string, std::string>> ChildEnvironment(std::u16string
   };
 }
 
-std::optional<platform::Process> Start(const std::u16string& path, std::u16string_view commandLine, bool unicode) {
+std::optional<platform::Process> Start(const std::u16string& path, std::u16string_view commandLine,
+                                       bool unicode) {
   platform::SpawnRequest request;
   request.program = path;
   request.commandLine = std::u16string(commandLine);
@@ -91,8 +94,10 @@ void WaitForForeground(ShellContext& context) {
 
 }  // namespace
 
-std::optional<ResolvedCommand> ResolveCommandFile(const std::u16string* directory, const std::u16string* current,
-                                                  std::u16string_view name, std::u16string_view extension) {
+std::optional<ResolvedCommand> ResolveCommandFile(const std::u16string* directory,
+                                                  const std::u16string* current,
+                                                  std::u16string_view name,
+                                                  std::u16string_view extension) {
   const std::u16string nameText(name);
   const std::u16string withExtension = nameText + u"." + std::u16string(extension);
   if (!directory && !current) {
@@ -103,8 +108,9 @@ std::optional<ResolvedCommand> ResolveCommandFile(const std::u16string* director
     const bool exe = platform::EqualsNoCase(extension, u"EXE");
     const bool bat = platform::EqualsNoCase(extension, u"BAT");
     if (!extension.empty() && !exe && !bat) return std::nullopt;
-    const std::u16string base =
-        (!directory->empty() && (*directory)[0] == u'\\') ? *directory : JoinPath(current ? *current : u"", *directory);
+    const std::u16string base = (!directory->empty() && (*directory)[0] == u'\\')
+                                    ? *directory
+                                    : JoinPath(current ? *current : u"", *directory);
     if (extension.empty()) return ProgramOrBatch(JoinPath(base, nameText));
     return Candidate(JoinPath(base, withExtension), extension);
   }
@@ -171,7 +177,8 @@ ResultCode RunExternalCommand(std::u16string_view commandLine, ShellContext& con
 
 bool LaunchFile(const std::u16string& path, std::u16string_view arguments, ShellContext& context) {
   const std::size_t dot = path.rfind(u'.');
-  if (dot != std::u16string::npos && platform::StartsWithNoCase(std::u16string_view(path).substr(dot), u".exe")) {
+  if (dot != std::u16string::npos &&
+      platform::StartsWithNoCase(std::u16string_view(path).substr(dot), u".exe")) {
     return RunProgram(path, arguments, context);
   }
   if (!platform::OpenDocument(path, arguments).ok()) {

@@ -23,8 +23,10 @@ struct ResolvedCommand {
 
 // Probes one place for the command (directory none: absolute, or the
 // current directory). A directory of that name counts as found.
-std::optional<ResolvedCommand> ResolveCommandFile(const std::u16string* directory, const std::u16string* current,
-                                                  std::u16string_view name, std::u16string_view extension);
+std::optional<ResolvedCommand> ResolveCommandFile(const std::u16string* directory,
+                                                  const std::u16string* current,
+                                                  std::u16string_view name,
+                                                  std::u16string_view extension);
 
 // Starts a program (an .exe path) or opens a document.
 bool LaunchFile(const std::u16string& path, std::u16string_view arguments, ShellContext& context);

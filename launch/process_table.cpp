@@ -24,10 +24,11 @@ std::u16string ProgramString(std::uint32_t id) {
 
 void ConfirmAndEnd(ProcessRecord& record) {
   if (IsAlive(record)) {
-    const std::u16string question = FormatMessage(
-        ProgramString(kStringKillOne), {record.processId, ProgramFileName(record.programPath), record.arguments});
-    if (AskUser(question, MessageBoxButtons::YesNo, MessageBoxIcon::Question, MessageBoxAnswer::Yes) !=
-        MessageBoxAnswer::Yes) {
+    const std::u16string question =
+        FormatMessage(ProgramString(kStringKillOne),
+                      {record.processId, ProgramFileName(record.programPath), record.arguments});
+    if (AskUser(question, MessageBoxButtons::YesNo, MessageBoxIcon::Question,
+                MessageBoxAnswer::Yes) != MessageBoxAnswer::Yes) {
       return;
     }
   }
@@ -84,11 +85,12 @@ ResultCode BgCommand(CommandCall& call) {
     }
     ++number;
     if (all) {
-      PrintText(FormatMessage(u"%2d %-10lu %02d:%02d %s %s", {number, record.processId, record.startTime.hour,
-                                                              record.startTime.minute, record.programPath,
-                                                              record.arguments}));
+      PrintText(FormatMessage(u"%2d %-10lu %02d:%02d %s %s",
+                              {number, record.processId, record.startTime.hour,
+                               record.startTime.minute, record.programPath, record.arguments}));
     } else {
-      PrintText(FormatMessage(u"%2d %s %s", {number, ProgramFileName(record.programPath), record.arguments}));
+      PrintText(FormatMessage(u"%2d %s %s",
+                              {number, ProgramFileName(record.programPath), record.arguments}));
     }
   }
   return kOk;
@@ -145,8 +147,8 @@ std::size_t PurgeForExit() {
 }
 
 bool ConfirmExitWithPrograms() {
-  if (AskUser(LoadResourceString(kStringAskExit), MessageBoxButtons::OkCancel, MessageBoxIcon::Question,
-              MessageBoxAnswer::Ok) == MessageBoxAnswer::Ok) {
+  if (AskUser(LoadResourceString(kStringAskExit), MessageBoxButtons::OkCancel,
+              MessageBoxIcon::Question, MessageBoxAnswer::Ok) == MessageBoxAnswer::Ok) {
     Processes().EndAll();
     return true;
   }

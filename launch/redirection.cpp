@@ -8,7 +8,8 @@ namespace tessera {
 namespace {
 
 // Reads a target name from i; returns the position after it.
-std::size_t ReadTarget(std::u16string_view text, std::size_t i, ShellContext& context, std::u16string& path) {
+std::size_t ReadTarget(std::u16string_view text, std::size_t i, ShellContext& context,
+                       std::u16string& path) {
   i = SkipBlanksFrom(text, i);
   std::u16string name;
   if (i < text.size() && text[i] == u'"') {
@@ -22,7 +23,9 @@ std::size_t ReadTarget(std::u16string_view text, std::size_t i, ShellContext& co
     }
   } else {
     const std::size_t start = i;
-    while (i < text.size() && text[i] != u'|' && text[i] != u'<' && text[i] != u'>' && text[i] != u'&') ++i;
+    while (i < text.size() && text[i] != u'|' && text[i] != u'<' && text[i] != u'>' &&
+           text[i] != u'&')
+      ++i;
     name = std::u16string(text.substr(start, i - start));
   }
   TrimTrailing(name);

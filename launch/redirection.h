@@ -14,10 +14,10 @@ namespace tessera {
 inline constexpr std::size_t kMaxRedirectTarget = 259;
 
 struct RedirectSpec {
-  std::u16string inputPath;   // absolute; empty: no input redirection
-  std::u16string outputPath;  // absolute; empty: output not redirected
-  bool append = false;        // the last output redirection was >>
-  bool background = false;    // the text ended with &
+  std::u16string inputPath;     // absolute; empty: no input redirection
+  std::u16string outputPath;    // absolute; empty: output not redirected
+  bool append = false;          // the last output redirection was >>
+  bool background = false;      // the text ended with &
   std::u16string argumentText;  // the text without its redirections
 };
 

@@ -32,7 +32,8 @@ StreamMode RestingMode(StandardStream stream) {
 bool ResolveRestingPath(StandardStream stream, std::u16string& path) {
   std::u16string directory = platform::TempDirectory();
   if (!platform::IsDirectory(directory)) directory = platform::ProgramDirectory();
-  while (!directory.empty() && (directory.back() == u'\\' || IsBlank(directory.back()))) directory.pop_back();
+  while (!directory.empty() && (directory.back() == u'\\' || IsBlank(directory.back())))
+    directory.pop_back();
   std::u16string candidate = directory + std::u16string(FileName(stream));
   if (candidate.size() > kMaxRestingPath) return false;
   if (!platform::PathExists(candidate)) {
@@ -64,7 +65,8 @@ void ReleaseRestingFile(StandardStream stream) {
     auto made = platform::File::Open(placeholder, platform::OpenMode::CreateAlways);
     if (!made.ok()) return;
   }
-  const bool reopened = platform::ReopenStandardStream(stream, placeholder, RestingMode(stream)).ok();
+  const bool reopened =
+      platform::ReopenStandardStream(stream, placeholder, RestingMode(stream)).ok();
   (void)platform::DeleteFile(path);
   if (reopened) (void)platform::DetachStandardStream(stream);
   (void)platform::DeleteFile(placeholder);

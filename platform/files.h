@@ -48,12 +48,12 @@ Status SetFileAttributes(std::u16string_view path, std::uint32_t attributes);
 Result<std::vector<std::uint8_t>> ReadWholeFile(std::u16string_view path);
 
 enum class OpenMode {
-  Read,           // existing file, read only
-  ReadWrite,      // existing file, read and write
-  CreateAlways,   // create or truncate, write
-  OpenOrCreate,   // create if missing, keep contents, write
-  Append,         // create if missing, every write at the end
-  CreateNew,      // fail with FileExists when present
+  Read,          // existing file, read only
+  ReadWrite,     // existing file, read and write
+  CreateAlways,  // create or truncate, write
+  OpenOrCreate,  // create if missing, keep contents, write
+  Append,        // create if missing, every write at the end
+  CreateNew,     // fail with FileExists when present
 };
 
 // An open file of the device (descriptor close-on-exec); closed when

@@ -1,9 +1,9 @@
 #include "platform/process.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
-#include <poll.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
@@ -27,7 +27,8 @@ bool IsBlankChar(char16_t c) { return c == u' ' || c == u'\t'; }
 
 // The environment of the child: the shell's own with the request's names
 // added or replaced.
-std::vector<std::string> ChildEnvironment(const std::vector<std::pair<std::string, std::string>>& extra) {
+std::vector<std::string> ChildEnvironment(
+    const std::vector<std::pair<std::string, std::string>>& extra) {
   std::vector<std::string> out;
   for (char** entry = environ; entry && *entry; ++entry) {
     const std::string text = *entry;
@@ -96,7 +97,9 @@ std::vector<std::u16string> SplitCommandLine(std::u16string_view line) {
 }
 
 Process::Process(Process&& other) noexcept
-    : pid_(other.pid_), collected_(other.collected_), terminatedByShell_(other.terminatedByShell_),
+    : pid_(other.pid_),
+      collected_(other.collected_),
+      terminatedByShell_(other.terminatedByShell_),
       exitCode_(other.exitCode_) {
   other.pid_ = -1;
 }
@@ -153,7 +156,8 @@ Status Process::Terminate() {
   if (collected_) return Status::Ok();
   terminatedByShell_ = true;
   // The program leads its own process group: what it started goes too.
-  if (kill(-pid_, SIGKILL) != 0 && kill(pid_, SIGKILL) != 0 && errno != ESRCH) return ErrorFromErrno(errno);
+  if (kill(-pid_, SIGKILL) != 0 && kill(pid_, SIGKILL) != 0 && errno != ESRCH)
+    return ErrorFromErrno(errno);
   int status = 0;
   if (waitpid(pid_, &status, 0) == pid_) {
     collected_ = true;
@@ -191,7 +195,8 @@ Result<Process> SpawnProgram(const SpawnRequest& request) {
   posix_spawnattr_setpgroup(&attributes, 0);
   posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETPGROUP);
   pid_t pid = -1;
-  const int error = posix_spawn(&pid, host->c_str(), &actions, &attributes, argvPointers.data(), envPointers.data());
+  const int error = posix_spawn(&pid, host->c_str(), &actions, &attributes, argvPointers.data(),
+                                envPointers.data());
   posix_spawn_file_actions_destroy(&actions);
   posix_spawnattr_destroy(&attributes);
   if (error != 0) return ErrorFromErrno(error);
@@ -235,9 +240,15 @@ Status ReopenStandardStream(StandardStream stream, std::u16string_view path, Str
   if (!host) return host.status();
   int flags = O_CLOEXEC;
   switch (mode) {
-    case StreamMode::Read: flags |= O_RDONLY; break;
-    case StreamMode::Write: flags |= O_WRONLY | O_CREAT | O_TRUNC; break;
-    case StreamMode::Append: flags |= O_RDWR | O_CREAT | O_APPEND; break;
+    case StreamMode::Read:
+      flags |= O_RDONLY;
+      break;
+    case StreamMode::Write:
+      flags |= O_WRONLY | O_CREAT | O_TRUNC;
+      break;
+    case StreamMode::Append:
+      flags |= O_RDWR | O_CREAT | O_APPEND;
+      break;
   }
   const int fd = open(host->c_str(), flags, 0666);
   if (fd < 0) return ErrorFromErrno(errno);
@@ -258,7 +269,8 @@ Status DetachStandardStream(StandardStream stream) {
   return result < 0 ? ErrorFromErrno(saved) : Status::Ok();
 }
 
-Result<std::u16string> CreateUniqueTempFile(std::u16string_view directory, std::u16string_view prefix) {
+Result<std::u16string> CreateUniqueTempFile(std::u16string_view directory,
+                                            std::u16string_view prefix) {
   std::u16string base(directory);
   while (!base.empty() && base.back() == u'\\') base.pop_back();
   const std::u16string start(prefix.substr(0, 3));

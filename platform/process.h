@@ -22,8 +22,8 @@ inline constexpr std::uint32_t kTerminatedExitCode = 0xFFFFFFFF;
 std::vector<std::u16string> SplitCommandLine(std::u16string_view commandLine);
 
 struct SpawnRequest {
-  std::u16string program;       // device path of the program
-  std::u16string commandLine;   // the argument text, as given to the program
+  std::u16string program;      // device path of the program
+  std::u16string commandLine;  // the argument text, as given to the program
   std::vector<std::pair<std::string, std::string>> environment;  // added or replaced
 };
 
@@ -77,7 +77,8 @@ Status DetachStandardStream(StandardStream stream);
 // Creates a new empty file "<prefix><number>.tmp" in the directory (the
 // first three characters of the prefix are used), exclusively, mode 0600;
 // gives its device path.
-Result<std::u16string> CreateUniqueTempFile(std::u16string_view directory, std::u16string_view prefix);
+Result<std::u16string> CreateUniqueTempFile(std::u16string_view directory,
+                                            std::u16string_view prefix);
 
 // The process id of the shell itself.
 std::uint32_t CurrentProcessId();

@@ -379,11 +379,12 @@ Status WriteValue(const RegistryKey& key, std::u16string_view name, std::uint32_
   if (!ValidName(name, kMaxRegistryValueName)) return ErrorCode::InvalidParameter;
   WriteTransaction transaction(*db);
   if (!transaction.began()) return transaction.began();
-  Statement insert(db->handle(), replace ? "INSERT INTO registry_values(key, name, folded, type, data) "
-                                           "VALUES (?1, ?2, ?3, ?4, ?5) ON CONFLICT(key, folded) "
-                                           "DO UPDATE SET type = excluded.type, data = excluded.data"
-                                         : "INSERT INTO registry_values(key, name, folded, type, data) "
-                                           "VALUES (?1, ?2, ?3, ?4, ?5) ON CONFLICT(key, folded) DO NOTHING");
+  Statement insert(db->handle(),
+                   replace ? "INSERT INTO registry_values(key, name, folded, type, data) "
+                             "VALUES (?1, ?2, ?3, ?4, ?5) ON CONFLICT(key, folded) "
+                             "DO UPDATE SET type = excluded.type, data = excluded.data"
+                           : "INSERT INTO registry_values(key, name, folded, type, data) "
+                             "VALUES (?1, ?2, ?3, ?4, ?5) ON CONFLICT(key, folded) DO NOTHING");
   insert.Bind(1, RegistryAccess::Id(key))
       .Bind(2, name)
       .Bind(3, ToUpper(name))

@@ -54,8 +54,8 @@ class [[nodiscard]] Status {
 template <typename T>
 class [[nodiscard]] Result {
  public:
-  Result(T value) : data_(std::move(value)) {}          // NOLINT: implicit by design
-  Result(ErrorCode code) : data_(code) {}               // NOLINT: implicit by design
+  Result(T value) : data_(std::move(value)) {}  // NOLINT: implicit by design
+  Result(ErrorCode code) : data_(code) {}       // NOLINT: implicit by design
   bool ok() const { return std::holds_alternative<T>(data_); }
   explicit operator bool() const { return ok(); }
   ErrorCode error() const { return ok() ? ErrorCode::Success : std::get<ErrorCode>(data_); }

@@ -30,7 +30,8 @@ std::uint64_t HashText(std::string_view text) {
 std::string SafeName(std::u16string_view name) {
   std::string out;
   for (char c : Utf16ToUtf8(name)) {
-    const bool safe = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || c == '-';
+    const bool safe = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+                      c == '_' || c == '-';
     out += safe ? c : '_';
   }
   return out;
@@ -40,12 +41,16 @@ std::string SafeName(std::u16string_view name) {
 
 std::string QualifiedSharedMemoryName(std::u16string_view name) {
   char hash[17];
-  std::snprintf(hash, sizeof hash, "%016llx", static_cast<unsigned long long>(HashText(DeviceRootHostPath())));
+  std::snprintf(hash, sizeof hash, "%016llx",
+                static_cast<unsigned long long>(HashText(DeviceRootHostPath())));
   return "/tessera-" + std::to_string(getuid()) + "-" + hash + "-" + SafeName(name);
 }
 
 SharedMemoryBlock::SharedMemoryBlock(SharedMemoryBlock&& other) noexcept
-    : fd_(other.fd_), holder_(other.holder_), size_(other.size_), hostName_(std::move(other.hostName_)) {
+    : fd_(other.fd_),
+      holder_(other.holder_),
+      size_(other.size_),
+      hostName_(std::move(other.hostName_)) {
   other.fd_ = -1;
   other.holder_ = false;
 }
@@ -75,7 +80,8 @@ Result<SharedMemoryBlock> SharedMemoryBlock::Create(std::u16string_view name, st
   block.holder_ = true;
   struct stat info {};
   if (fstat(block.fd_, &info) != 0) return ErrorFromErrno(errno);
-  if (static_cast<std::size_t>(info.st_size) < size && ftruncate(block.fd_, static_cast<off_t>(size)) != 0) {
+  if (static_cast<std::size_t>(info.st_size) < size &&
+      ftruncate(block.fd_, static_cast<off_t>(size)) != 0) {
     return ErrorFromErrno(errno);
   }
   block.size_ = std::max(size, static_cast<std::size_t>(info.st_size));
@@ -112,7 +118,8 @@ Status SharedMemoryBlock::Write(std::size_t offset, const void* data, std::size_
   return Status::Ok();
 }
 
-Result<std::vector<std::uint8_t>> SharedMemoryBlock::Read(std::size_t offset, std::size_t length) const {
+Result<std::vector<std::uint8_t>> SharedMemoryBlock::Read(std::size_t offset,
+                                                          std::size_t length) const {
   if (fd_ < 0) return ErrorCode::InvalidHandle;
   if (offset >= size_) return std::vector<std::uint8_t>();
   length = std::min(length, size_ - offset);

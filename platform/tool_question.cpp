@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-
 #include <string>
 
 #include "platform/standard_streams.h"
@@ -55,7 +54,8 @@ std::optional<QuestionAnswer> AskInDialog(std::u16string_view title, std::u16str
   std::string bodyText = Utf16ToUtf8(text);
   char* argv[] = {const_cast<char*>(program.c_str()), titleText.data(), bodyText.data(), nullptr};
   pid_t child = -1;
-  if (posix_spawn(&child, program.c_str(), nullptr, nullptr, argv, environ) != 0) return std::nullopt;
+  if (posix_spawn(&child, program.c_str(), nullptr, nullptr, argv, environ) != 0)
+    return std::nullopt;
   int status = 0;
   while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
   }

@@ -72,9 +72,11 @@ bool ReadOptions(std::u16string_view& text, CallOptions& options) {
         options.stopOnError = true;
       } else if (letter == u'P') {
         const std::optional<Token> token = GetToken(text, i, true);
-        if (!token || token->end - token->start > kMaxPDirectory || token->end == token->start) return false;
+        if (!token || token->end - token->start > kMaxPDirectory || token->end == token->start)
+          return false;
         options.directory = CallOptions::Directory::Given;
-        options.givenDirectory = std::u16string(text.substr(token->start, token->end - token->start));
+        options.givenDirectory =
+            std::u16string(text.substr(token->start, token->end - token->start));
         i = token->next;
         break;
       }
@@ -91,7 +93,8 @@ void PublishCallerDirectory(ShellContext& caller) {
 
 // Runs the lines of a batch file in its context.
 ResultCode RunLines(const TextLines& lines, ShellContext& context) {
-  BatchPosition position{&lines, lines.lines.empty() ? std::nullopt : std::optional<std::size_t>(0)};
+  BatchPosition position{&lines,
+                         lines.lines.empty() ? std::nullopt : std::optional<std::size_t>(0)};
   while (position.current) {
     const std::u16string& line = lines.lines[*position.current];
     const std::u16string* echo = context.GetValueText(kEchoMode);
@@ -136,7 +139,8 @@ std::vector<std::u16string> SplitBatchArguments(std::u16string_view text) {
 std::optional<FoundBatch> FindBatchFile(std::u16string_view text, ShellContext& context) {
   const std::optional<Token> token = GetToken(text, 0, true);
   if (!token) return std::nullopt;
-  std::u16string name(text.substr(token->start, std::min(token->end - token->start, kMaxBatchName)));
+  std::u16string name(
+      text.substr(token->start, std::min(token->end - token->start, kMaxBatchName)));
   const bool withExtension = HasExtension(name);
 
   std::optional<std::u16string> found;
@@ -165,7 +169,8 @@ std::optional<FoundBatch> FindBatchFile(std::u16string_view text, ShellContext& 
   FoundBatch batch;
   batch.path = *found;
   batch.arguments.push_back(name);
-  for (auto& argument : SplitBatchArguments(text.substr(token->next))) batch.arguments.push_back(std::move(argument));
+  for (auto& argument : SplitBatchArguments(text.substr(token->next)))
+    batch.arguments.push_back(std::move(argument));
   return batch;
 }
 
@@ -225,7 +230,8 @@ ResultCode CallBatch(std::u16string_view text, ShellContext& caller) {
     context->Set(kCurDir, directory, kValueNotDeletable);
   } else if (options.directory == CallOptions::Directory::OfBatch) {
     const std::size_t slash = batch->path.rfind(u'\\');
-    context->Set(kCurDir, slash == std::u16string::npos ? u"" : batch->path.substr(0, slash), kValueNotDeletable);
+    context->Set(kCurDir, slash == std::u16string::npos ? u"" : batch->path.substr(0, slash),
+                 kValueNotDeletable);
   }
   if (options.stopOnError) context->Set(kErrorStopFlag, u"1");
 

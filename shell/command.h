@@ -34,19 +34,19 @@ struct CommandCall {
   ShellContext& context;
   std::uint32_t flags = 0;
   const BatchPosition* batch = nullptr;
-  long previousErrorLevel = 0;    // IF tests the level the last command left
+  long previousErrorLevel = 0;  // IF tests the level the last command left
   BatchFlow flow = BatchFlow::Next;
-  std::size_t labelLine = 0;      // with JumpToLabel: the label's line
+  std::size_t labelLine = 0;  // with JumpToLabel: the label's line
 };
 
 using CommandHandler = ResultCode (*)(CommandCall& call);
 
 // When the dispatcher sets ERRORLEVEL to 0 around a command.
 enum class LevelReset {
-  Before,          // before the handler runs
-  AfterSuccess,    // after it, when it reports success (ECHO)
-  None,            // never (REM, PAUSE, EXIT)
-  ReadThenReset,   // read the level for the handler, then set 0 (IF)
+  Before,         // before the handler runs
+  AfterSuccess,   // after it, when it reports success (ECHO)
+  None,           // never (REM, PAUSE, EXIT)
+  ReadThenReset,  // read the level for the handler, then set 0 (IF)
 };
 
 struct BuiltinCommand {

@@ -21,7 +21,8 @@ constexpr std::size_t kMaxPublishedUnits = kCurrentDirectoryBlockSize / 2 - 1;
 }  // namespace
 
 bool CreateCurrentDirectoryBlock() {
-  auto created = platform::SharedMemoryBlock::Create(kCurrentDirectoryBlock, kCurrentDirectoryBlockSize);
+  auto created =
+      platform::SharedMemoryBlock::Create(kCurrentDirectoryBlock, kCurrentDirectoryBlockSize);
   if (!created.ok()) return false;
   Block() = std::move(*created);
   return true;
@@ -43,7 +44,8 @@ std::u16string PublishedDirectoryText(std::u16string_view path) {
 bool PublishCurrentDirectory(std::u16string_view path) {
   if (!Block()) return false;
   const std::u16string text = PublishedDirectoryText(path);
-  const std::string bytes = platform::WideToMultiByte(text + u'\0', platform::kCodePageUtf16Le).value();
+  const std::string bytes =
+      platform::WideToMultiByte(text + u'\0', platform::kCodePageUtf16Le).value();
   return Block()->Write(0, bytes.data(), bytes.size()).ok();
 }
 

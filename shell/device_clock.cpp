@@ -14,11 +14,13 @@ constexpr std::u16string_view kOffsetKey = u"OFFSET_SECONDS";
 }  // namespace
 
 void LoadDeviceClock() {
-  const std::string text = platform::Utf16ToUtf8(ReadSettingString(kClockSection, kOffsetKey, u"0"));
+  const std::string text =
+      platform::Utf16ToUtf8(ReadSettingString(kClockSection, kOffsetKey, u"0"));
   long long offset = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), offset);
   // A damaged value means no offset.
-  platform::SetDeviceClockOffset(error == std::errc() && end == text.data() + text.size() ? offset : 0);
+  platform::SetDeviceClockOffset(error == std::errc() && end == text.data() + text.size() ? offset
+                                                                                          : 0);
 }
 
 platform::Status SetDeviceClock(const platform::SystemTime& time) {

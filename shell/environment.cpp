@@ -27,7 +27,9 @@ std::u16string OsVersionText() {
   return FormatOsVersion(version->major, version->minor);
 }
 
-bool StreamSettingOn(std::u16string_view key) { return ReadSettingInt(kSettingsSection, key, 1) != 0; }
+bool StreamSettingOn(std::u16string_view key) {
+  return ReadSettingInt(kSettingsSection, key, 1) != 0;
+}
 
 }  // namespace
 
@@ -42,7 +44,8 @@ ResultCode InitContextDefaults(ShellContext& context) {
   put(kEchoMode, u"ON", kValueHidden | kValueNotDeletable);
   put(kPrompt, kDefaultPrompt, kValueNotDeletable);
   const std::u16string programDirectory = platform::ProgramDirectory();
-  put(kPath, programDirectory.empty() ? u"\\Windows;\\" : programDirectory + u"bin;\\Windows;\\", 0);
+  put(kPath, programDirectory.empty() ? u"\\Windows;\\" : programDirectory + u"bin;\\Windows;\\",
+      0);
   put(kErrorLevel, u"0", kValueNotDeletable);
   put(kTsxVer, kShellVersion, kValueReadOnly);
   put(kOsVer, OsVersionText(), kValueReadOnly);
@@ -70,28 +73,46 @@ std::u16string ExpandPrompt(ShellContext& context) {
     } else {
       if (i + 1 >= prompt.size()) break;  // a final '$' ends the prompt
       switch (platform::ToUpper(prompt[++i])) {
-        case u'A': piece = u"&"; break;
-        case u'B': piece = u"|"; break;
-        case u'C': piece = u"("; break;
+        case u'A':
+          piece = u"&";
+          break;
+        case u'B':
+          piece = u"|";
+          break;
+        case u'C':
+          piece = u"(";
+          break;
         case u'D': {
           const platform::SystemTime now = platform::GetDeviceLocalTime();
           piece = FormatMessage(GetMessageText(msg::kDateFormat), {now.year, now.month, now.day});
           room = 11;
           break;
         }
-        case u'F': piece = u")"; break;
-        case u'G': piece = u">"; break;
-        case u'L': piece = u"<"; break;
+        case u'F':
+          piece = u")";
+          break;
+        case u'G':
+          piece = u">";
+          break;
+        case u'L':
+          piece = u"<";
+          break;
         case u'P': {
           const ContextValue* current = GetCurrentDirectoryValue(context);
-          if (current) piece = (current->value && !current->value->empty()) ? *current->value : u"\\";
+          if (current)
+            piece = (current->value && !current->value->empty()) ? *current->value : u"\\";
           break;
         }
-        case u'Q': piece = u"="; break;
-        case u'S': piece = u" "; break;
+        case u'Q':
+          piece = u"=";
+          break;
+        case u'S':
+          piece = u" ";
+          break;
         case u'T': {
           const platform::SystemTime now = platform::GetDeviceLocalTime();
-          piece = FormatMessage(GetMessageText(msg::kTimeFormat), {now.hour, now.minute, now.second});
+          piece =
+              FormatMessage(GetMessageText(msg::kTimeFormat), {now.hour, now.minute, now.second});
           room = 9;
           break;
         }
@@ -100,16 +121,22 @@ std::u16string ExpandPrompt(ShellContext& context) {
             piece = FormatOsVersion(version->major, version->minor);
           }
           break;
-        case u'_': piece = u"\r\n"; break;
-        case u'$': piece = u"$"; break;
+        case u'_':
+          piece = u"\r\n";
+          break;
+        case u'$':
+          piece = u"$";
+          break;
         case u'+': {
           const std::u16string* stack = context.GetValueText(kDirStack);
           if (stack && !stack->empty()) {
-            piece = std::u16string(static_cast<std::size_t>(std::count(stack->begin(), stack->end(), u';')) + 1, u'+');
+            piece = std::u16string(
+                static_cast<std::size_t>(std::count(stack->begin(), stack->end(), u';')) + 1, u'+');
           }
           break;
         }
-        default: break;
+        default:
+          break;
       }
     }
     if (!fits(piece.size()) || !fits(room)) break;
@@ -121,7 +148,8 @@ std::u16string ExpandPrompt(ShellContext& context) {
 std::optional<std::u16string> NextPathElement(std::u16string_view& rest) {
   const std::size_t semicolon = rest.find(u';');
   const std::u16string_view element = rest.substr(0, semicolon);
-  rest = semicolon == std::u16string_view::npos ? std::u16string_view() : rest.substr(semicolon + 1);
+  rest =
+      semicolon == std::u16string_view::npos ? std::u16string_view() : rest.substr(semicolon + 1);
   if (element.empty()) {
     rest = std::u16string_view();
     return std::nullopt;

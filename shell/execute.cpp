@@ -51,7 +51,8 @@ void RunCommand(const BuiltinCommand& command, CommandCall& call) {
 }  // namespace
 
 std::optional<std::size_t> ExecuteLine(std::u16string_view received, ShellContext& context,
-                                       const BatchPosition* batch, std::uint32_t flags, LineOutcome* outcome) {
+                                       const BatchPosition* batch, std::uint32_t flags,
+                                       LineOutcome* outcome) {
   const std::u16string_view line = SkipBlanks(received);
   if (line.empty()) return Successor(batch);
   if (batch && batch->lines && !batch->current) return std::nullopt;
@@ -82,7 +83,8 @@ std::optional<std::size_t> ExecuteLine(std::u16string_view received, ShellContex
       RunExternalCommand(closed, context);
     }
   } else {
-    const std::u16string upperWord = platform::ToUpper(text.substr(word->start, word->end - word->start));
+    const std::u16string upperWord =
+        platform::ToUpper(text.substr(word->start, word->end - word->start));
     call.word = upperWord;
     call.arguments = text.substr(SkipBlanksFrom(text, word->next));
     const BuiltinCommand* command = nullptr;
@@ -110,7 +112,8 @@ std::optional<std::size_t> ExecuteLine(std::u16string_view received, ShellContex
     case BatchFlow::EndFile:
       return std::nullopt;
     case BatchFlow::JumpToLabel:
-      return (flags & kNoExpand) ? LineAt(batch, call.labelLine) : LineAt(batch, call.labelLine + 1);
+      return (flags & kNoExpand) ? LineAt(batch, call.labelLine)
+                                 : LineAt(batch, call.labelLine + 1);
     case BatchFlow::Next:
       break;
   }

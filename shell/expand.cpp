@@ -54,24 +54,44 @@ std::u16string AttributeLetters(std::uint32_t attributes) {
 struct Modifiers {
   bool full = false, drive = false, path = false, name = false, extension = false;
   bool attributes = false, time = false, size = false;
-  bool any() const { return full || drive || path || name || extension || attributes || time || size; }
+  bool any() const {
+    return full || drive || path || name || extension || attributes || time || size;
+  }
 };
 
 bool TakeModifier(char16_t c, Modifiers& m) {
   switch (platform::ToUpper(c)) {
-    case u'F': m.full = true; return true;
-    case u'D': m.drive = true; return true;
-    case u'P': m.path = true; return true;
-    case u'N': m.name = true; return true;
-    case u'X': m.extension = true; return true;
-    case u'A': m.attributes = true; return true;
-    case u'T': m.time = true; return true;
-    case u'Z': m.size = true; return true;
-    default: return false;
+    case u'F':
+      m.full = true;
+      return true;
+    case u'D':
+      m.drive = true;
+      return true;
+    case u'P':
+      m.path = true;
+      return true;
+    case u'N':
+      m.name = true;
+      return true;
+    case u'X':
+      m.extension = true;
+      return true;
+    case u'A':
+      m.attributes = true;
+      return true;
+    case u'T':
+      m.time = true;
+      return true;
+    case u'Z':
+      m.size = true;
+      return true;
+    default:
+      return false;
   }
 }
 
-std::u16string TildeValue(const std::u16string& argument, const Modifiers& m, ShellContext& context) {
+std::u16string TildeValue(const std::u16string& argument, const Modifiers& m,
+                          ShellContext& context) {
   std::u16string value = Unquote(argument);
   if (!m.any()) return value;
   const std::u16string path = MakeAbsolute(context, value);
@@ -85,7 +105,8 @@ std::u16string TildeValue(const std::u16string& argument, const Modifiers& m, Sh
       if (m.attributes) group(AttributeLetters(info->attributes));
       if (m.time) {
         const platform::SystemTime t = platform::FileTimeToLocal(info->lastWriteTime);
-        group(FormatMessage(u"%04d/%02d/%02d %02d:%02d", {t.year, t.month, t.day, t.hour, t.minute}));
+        group(
+            FormatMessage(u"%04d/%02d/%02d %02d:%02d", {t.year, t.month, t.day, t.hour, t.minute}));
       }
       if (m.size) {
         // The whole size: the low 32 bits alone would show large files as
@@ -166,7 +187,8 @@ Expansion ExpandVariables(std::u16string_view line, ShellContext& context, std::
       Modifiers modifiers;
       while (j < line.size() && !IsDigit(line[j]) && TakeModifier(line[j], modifiers)) ++j;
       if (j < line.size() && IsDigit(line[j])) {
-        out += TildeValue(Element(context, static_cast<std::size_t>(line[j] - u'0')), modifiers, context);
+        out += TildeValue(Element(context, static_cast<std::size_t>(line[j] - u'0')), modifiers,
+                          context);
         i = j + 1;
       } else {
         i = j;  // not a modifier: the reference gives nothing, the text goes on here

@@ -13,7 +13,7 @@ namespace tessera {
 inline constexpr std::uint32_t kExpandInBatch = 2;
 
 struct Expansion {
-  std::u16string text;         // the expanded line, trailing blanks removed
+  std::u16string text;  // the expanded line, trailing blanks removed
   std::size_t substitutions = 0;
 };
 

@@ -48,15 +48,19 @@ std::u16string FormatNumber(std::int64_t value, const Placeholder& placeholder) 
     case u'X':
     case u'o': {
       // Unsigned conversions show the 32-bit pattern of negative values.
-      const std::uint64_t bits = value < 0 ? static_cast<std::uint32_t>(value) : static_cast<std::uint64_t>(value);
+      const std::uint64_t bits =
+          value < 0 ? static_cast<std::uint32_t>(value) : static_cast<std::uint64_t>(value);
       body = Digits(bits, placeholder.conversion == u'o' ? 8 : 16, placeholder.conversion == u'X');
       if (placeholder.alternate && value != 0) {
-        sign = placeholder.conversion == u'o' ? u"0" : (placeholder.conversion == u'X' ? u"0X" : u"0x");
+        sign = placeholder.conversion == u'o' ? u"0"
+                                              : (placeholder.conversion == u'X' ? u"0X" : u"0x");
       }
       break;
     }
     case u'u':
-      body = Digits(value < 0 ? static_cast<std::uint32_t>(value) : static_cast<std::uint64_t>(value), 10, false);
+      body =
+          Digits(value < 0 ? static_cast<std::uint32_t>(value) : static_cast<std::uint64_t>(value),
+                 10, false);
       break;
     default:
       if (value < 0) {
@@ -75,12 +79,14 @@ std::u16string FormatNumber(std::int64_t value, const Placeholder& placeholder) 
   if (used >= width) return sign + body;
   const std::size_t pad = width - used;
   if (placeholder.leftAlign) return sign + body + std::u16string(pad, u' ');
-  if (placeholder.zeroPad && placeholder.precision < 0) return sign + std::u16string(pad, u'0') + body;
+  if (placeholder.zeroPad && placeholder.precision < 0)
+    return sign + std::u16string(pad, u'0') + body;
   return std::u16string(pad, u' ') + sign + body;
 }
 
 std::u16string FormatText(std::u16string_view text, const Placeholder& placeholder) {
-  if (placeholder.precision >= 0) text = text.substr(0, static_cast<std::size_t>(placeholder.precision));
+  if (placeholder.precision >= 0)
+    text = text.substr(0, static_cast<std::size_t>(placeholder.precision));
   const std::size_t width = static_cast<std::size_t>(placeholder.width);
   if (text.size() >= width) return std::u16string(text);
   std::u16string pad(width - text.size(), u' ');
@@ -91,7 +97,8 @@ std::u16string FormatOne(const FormatArg& arg, const Placeholder& placeholder) {
   switch (placeholder.conversion) {
     case u'c':
     case u'C':
-      if (arg.isNumber()) return FormatText(std::u16string(1, static_cast<char16_t>(arg.number())), placeholder);
+      if (arg.isNumber())
+        return FormatText(std::u16string(1, static_cast<char16_t>(arg.number())), placeholder);
       return FormatText(arg.text().substr(0, 1), placeholder);
     case u's':
     case u'S':
@@ -112,7 +119,9 @@ bool IsConversion(char16_t c) {
   return std::u16string_view(u"diuxXocCsS").find(c) != std::u16string_view::npos;
 }
 
-bool IsLengthModifier(char16_t c) { return c == u'h' || c == u'l' || c == u'L' || c == u'w' || c == u'I' || c == u'q'; }
+bool IsLengthModifier(char16_t c) {
+  return c == u'h' || c == u'l' || c == u'L' || c == u'w' || c == u'I' || c == u'q';
+}
 
 }  // namespace
 
@@ -137,19 +146,27 @@ std::u16string FormatMessage(std::u16string_view format, std::initializer_list<F
     Placeholder placeholder;
     for (; i < format.size(); ++i) {
       const char16_t f = format[i];
-      if (f == u'-') placeholder.leftAlign = true;
-      else if (f == u'0') placeholder.zeroPad = true;
-      else if (f == u'+') placeholder.plus = true;
-      else if (f == u' ') placeholder.space = true;
-      else if (f == u'#') placeholder.alternate = true;
-      else break;
+      if (f == u'-')
+        placeholder.leftAlign = true;
+      else if (f == u'0')
+        placeholder.zeroPad = true;
+      else if (f == u'+')
+        placeholder.plus = true;
+      else if (f == u' ')
+        placeholder.space = true;
+      else if (f == u'#')
+        placeholder.alternate = true;
+      else
+        break;
     }
     placeholder.width = ReadCount(format, i);
     if (i < format.size() && format[i] == u'.') {
       ++i;
       placeholder.precision = ReadCount(format, i);
     }
-    while (i < format.size() && (IsLengthModifier(format[i]) || (format[i - 1] == u'I' && IsDigit(format[i])))) ++i;
+    while (i < format.size() &&
+           (IsLengthModifier(format[i]) || (format[i - 1] == u'I' && IsDigit(format[i]))))
+      ++i;
     if (i >= format.size() || !IsConversion(format[i]) || nextArg == args.end()) {
       // Not a placeholder this formatter fills: keep the text as written.
       const std::size_t end = (i < format.size()) ? i + 1 : i;

@@ -24,10 +24,10 @@ class FormatArg {
   FormatArg(long long number) : value_(std::int64_t{number}) {}  // NOLINT: implicit by design
   FormatArg(int number) : value_(std::int64_t{number}) {}        // NOLINT
   FormatArg(unsigned number) : value_(std::int64_t{number}) {}   // NOLINT
-  FormatArg(unsigned long number) : value_(static_cast<std::int64_t>(number)) {}  // NOLINT
-  FormatArg(long number) : value_(std::int64_t{number}) {}       // NOLINT
-  FormatArg(std::u16string_view text) : value_(text) {}          // NOLINT
-  FormatArg(const std::u16string& text) : value_(std::u16string_view(text)) {}  // NOLINT
+  FormatArg(unsigned long number) : value_(static_cast<std::int64_t>(number)) {}       // NOLINT
+  FormatArg(long number) : value_(std::int64_t{number}) {}                             // NOLINT
+  FormatArg(std::u16string_view text) : value_(text) {}                                // NOLINT
+  FormatArg(const std::u16string& text) : value_(std::u16string_view(text)) {}         // NOLINT
   FormatArg(const char16_t* text) : value_(std::u16string_view(text ? text : u"")) {}  // NOLINT
 
   bool isNumber() const { return std::holds_alternative<std::int64_t>(value_); }

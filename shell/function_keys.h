@@ -8,7 +8,8 @@
 namespace tessera {
 
 inline constexpr std::array<std::u16string_view, 10> kDefaultFunctionKeyCommands = {
-    u"DIR \\n", u"CD ", u"COPY ", u"MOVE ", u"TYPE ", u"DEL ", u"SET ", u"REN ", u"MKDIR ", u"RMDIR ",
+    u"DIR \\n", u"CD ",  u"COPY ", u"MOVE ",  u"TYPE ",
+    u"DEL ",    u"SET ", u"REN ",  u"MKDIR ", u"RMDIR ",
 };
 
 }  // namespace tessera

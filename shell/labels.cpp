@@ -18,7 +18,8 @@ bool IsLabelFor(std::u16string_view line, std::u16string_view label) {
 
 }  // namespace
 
-std::optional<std::size_t> FindLabel(std::u16string_view label, const TextLines& lines, std::size_t current) {
+std::optional<std::size_t> FindLabel(std::u16string_view label, const TextLines& lines,
+                                     std::size_t current) {
   const std::size_t count = lines.lines.size();
   for (std::size_t i = current; i < count; ++i) {
     if (IsLabelFor(lines.lines[i], label)) return i;

@@ -15,7 +15,8 @@ std::size_t MemoryConsole::Clamp(std::size_t index) const {
   index = std::min(index, text_.size());
   // Between CR and LF stands for the end of that line, as in the window:
   // a trim never leaves half a line end behind.
-  if (index > 0 && index < text_.size() && text_[index - 1] == u'\r' && text_[index] == u'\n') --index;
+  if (index > 0 && index < text_.size() && text_[index - 1] == u'\r' && text_[index] == u'\n')
+    --index;
   return index;
 }
 

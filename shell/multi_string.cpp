@@ -9,8 +9,8 @@ std::vector<std::u16string> SplitMultiString(std::u16string_view value) {
   std::size_t start = 0;
   while (start < value.size()) {
     const std::size_t end = value.find(u'\0', start);
-    const std::u16string_view element =
-        value.substr(start, end == std::u16string_view::npos ? std::u16string_view::npos : end - start);
+    const std::u16string_view element = value.substr(
+        start, end == std::u16string_view::npos ? std::u16string_view::npos : end - start);
     if (element.empty()) break;  // the closing NUL
     elements.emplace_back(element);
     if (end == std::u16string_view::npos) break;
@@ -19,7 +19,8 @@ std::vector<std::u16string> SplitMultiString(std::u16string_view value) {
   return elements;
 }
 
-std::optional<std::u16string_view> MultiStringElement(std::u16string_view value, std::size_t index) {
+std::optional<std::u16string_view> MultiStringElement(std::u16string_view value,
+                                                      std::size_t index) {
   std::size_t start = 0;
   for (std::size_t i = 0;; ++i) {
     if (start >= value.size()) return std::nullopt;

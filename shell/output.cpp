@@ -69,7 +69,8 @@ void PrintText(std::u16string_view text, std::uint32_t flags) {
   if (!(flags & kPrintNoLineEnd)) surface.ReplaceSelection(u"\r\n");
 }
 
-void PrintLineParts(std::optional<std::u16string_view> first, std::optional<std::u16string_view> second,
+void PrintLineParts(std::optional<std::u16string_view> first,
+                    std::optional<std::u16string_view> second,
                     std::optional<std::u16string_view> third) {
   if (!g_surface || !first) return;
   std::u16string line(*first);
@@ -106,7 +107,8 @@ void PrintLine(std::u16string_view first, std::u16string_view second, std::u16st
 void ShowError(std::int32_t id, std::optional<std::u16string_view> argument) {
   const std::u16string_view prefix = ErrorPrefix();
   std::u16string_view text;
-  if (id >= 0 && static_cast<std::uint32_t>(id) < kMessageCount) text = GetMessageText(static_cast<std::uint32_t>(id));
+  if (id >= 0 && static_cast<std::uint32_t>(id) < kMessageCount)
+    text = GetMessageText(static_cast<std::uint32_t>(id));
   if (text.empty() && id == kPreformattedError && argument) {
     if (!prefix.empty()) {
       PrintLineParts(prefix, argument, std::nullopt);

@@ -19,7 +19,7 @@ inline constexpr std::size_t kConsoleTextLimit = 30000;
 inline constexpr std::size_t kPrintLineBuffer = 1040;
 
 enum PrintFlags : std::uint32_t {
-  kPrintAtCaret = 1,      // insert at the caret instead of at the end
+  kPrintAtCaret = 1,  // insert at the caret instead of at the end
   kPrintNoLengthCheck = 2,
   kPrintNoLineEnd = 4,
 };
@@ -43,7 +43,8 @@ SessionFlags& Session();
 void PrintText(std::u16string_view text, std::uint32_t flags = 0);
 // One line of up to three parts, separated by single blanks, ended by CR LF.
 // A missing middle part before a given one shows as "(NULL)".
-void PrintLineParts(std::optional<std::u16string_view> first, std::optional<std::u16string_view> second,
+void PrintLineParts(std::optional<std::u16string_view> first,
+                    std::optional<std::u16string_view> second,
                     std::optional<std::u16string_view> third);
 void PrintLine(std::u16string_view first);
 void PrintLine(std::u16string_view first, std::u16string_view second);

@@ -9,7 +9,9 @@ std::size_t SkipBlanksFrom(std::u16string_view text, std::size_t from) {
   return from < text.size() ? from : text.size();
 }
 
-std::u16string_view SkipBlanks(std::u16string_view text) { return text.substr(SkipBlanksFrom(text, 0)); }
+std::u16string_view SkipBlanks(std::u16string_view text) {
+  return text.substr(SkipBlanksFrom(text, 0));
+}
 
 std::size_t WordEnd(std::u16string_view text, bool operatorMode, std::size_t from) {
   std::size_t i = from;
@@ -49,7 +51,9 @@ std::u16string_view TrimTrailingView(std::u16string_view text, char16_t extra) {
   return text.substr(0, end);
 }
 
-void TrimTrailing(std::u16string& text, char16_t extra) { text.resize(TrimTrailingView(text, extra).size()); }
+void TrimTrailing(std::u16string& text, char16_t extra) {
+  text.resize(TrimTrailingView(text, extra).size());
+}
 
 long ParseLong(std::u16string_view text) {
   std::size_t i = SkipBlanksFrom(text, 0);

@@ -8,7 +8,8 @@ namespace tessera {
 
 ShellContext::ShellContext(const ShellContext& other) {
   entries_.reserve(other.entries_.size());
-  for (const auto& entry : other.entries_) entries_.push_back(std::make_unique<ContextValue>(*entry));
+  for (const auto& entry : other.entries_)
+    entries_.push_back(std::make_unique<ContextValue>(*entry));
 }
 
 ShellContext& ShellContext::operator=(const ShellContext& other) {
@@ -47,7 +48,8 @@ void ShellContext::RemoveValue(std::u16string_view name) {
   std::erase_if(entries_, [&](const auto& entry) { return entry->name == name; });
 }
 
-ContextValue& ShellContext::Set(std::u16string_view name, std::u16string_view value, std::uint32_t flagsIfCreated) {
+ContextValue& ShellContext::Set(std::u16string_view name, std::u16string_view value,
+                                std::uint32_t flagsIfCreated) {
   ContextValue* entry = FindValue(name, kFindOnly);
   if (!entry) {
     entry = FindValue(name, 0);

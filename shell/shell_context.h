@@ -40,8 +40,8 @@ struct ContextValue {
 };
 
 enum FindMode : std::uint32_t {
-  kFindOnly = 1,       // give null when absent
-  kCreateHidden = 2,   // an entry created now is hidden
+  kFindOnly = 1,      // give null when absent
+  kCreateHidden = 2,  // an entry created now is hidden
 };
 
 // Values in creation order; names are unique and compared exactly.
@@ -62,7 +62,8 @@ class ShellContext {
   // Removes the entry; an absent name is no error.
   void RemoveValue(std::u16string_view name);
   // Sets (creating with the given flags when missing) a value.
-  ContextValue& Set(std::u16string_view name, std::u16string_view value, std::uint32_t flagsIfCreated = 0);
+  ContextValue& Set(std::u16string_view name, std::u16string_view value,
+                    std::uint32_t flagsIfCreated = 0);
 
   const std::vector<std::unique_ptr<ContextValue>>& entries() const { return entries_; }
   bool empty() const { return entries_.empty(); }

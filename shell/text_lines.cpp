@@ -25,7 +25,8 @@ std::u16string DecodeText(const std::vector<std::uint8_t>& bytes, std::uint32_t 
     }
     if (!text.empty() && text.front() == 0xFEFF) text.erase(0, 1);
   } else {
-    text = platform::AnsiToWide(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    text = platform::AnsiToWide(
+        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
   }
   return text;
 }

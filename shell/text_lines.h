@@ -10,8 +10,8 @@
 namespace tessera {
 
 enum TextReadFlags : std::uint32_t {
-  kTextAnsi = 4,    // the file is in the ANSI code page
-  kTextUtf16 = 8,   // the file is UTF-16 little-endian
+  kTextAnsi = 4,   // the file is in the ANSI code page
+  kTextUtf16 = 8,  // the file is UTF-16 little-endian
 };
 
 // The lines of a file in file order; a line's index is its position. Only a

@@ -39,13 +39,20 @@ std::optional<Key> DecodeEscape(std::string& bytes) {
     const char c = bytes[2];
     bytes.erase(0, 3);
     switch (c) {
-      case 'P': return FunctionKey(1);
-      case 'Q': return FunctionKey(2);
-      case 'R': return FunctionKey(3);
-      case 'S': return FunctionKey(4);
-      case 'H': return Simple(Key::Home);
-      case 'F': return Simple(Key::End);
-      default: return Simple(Key::Other);
+      case 'P':
+        return FunctionKey(1);
+      case 'Q':
+        return FunctionKey(2);
+      case 'R':
+        return FunctionKey(3);
+      case 'S':
+        return FunctionKey(4);
+      case 'H':
+        return Simple(Key::Home);
+      case 'F':
+        return Simple(Key::End);
+      default:
+        return Simple(Key::Other);
     }
   }
   if (kind != '[') {
@@ -59,38 +66,62 @@ std::optional<Key> DecodeEscape(std::string& bytes) {
   const char final = bytes[end];
   bytes.erase(0, end + 1);
   switch (final) {
-    case 'A': return Simple(Key::Up);
-    case 'B': return Simple(Key::Down);
-    case 'C': return Simple(Key::Right);
-    case 'D': return Simple(Key::Left);
-    case 'H': return Simple(Key::Home);
-    case 'F': return Simple(Key::End);
+    case 'A':
+      return Simple(Key::Up);
+    case 'B':
+      return Simple(Key::Down);
+    case 'C':
+      return Simple(Key::Right);
+    case 'D':
+      return Simple(Key::Left);
+    case 'H':
+      return Simple(Key::Home);
+    case 'F':
+      return Simple(Key::End);
     case '~': {
       const int code = std::atoi(params.c_str());
       switch (code) {
-        case 1: case 7: return Simple(Key::Home);
-        case 4: case 8: return Simple(Key::End);
-        case 3: return Simple(Key::Delete);
-        case 11: return FunctionKey(1);
-        case 12: return FunctionKey(2);
-        case 13: return FunctionKey(3);
-        case 14: return FunctionKey(4);
-        case 15: return FunctionKey(5);
-        case 17: return FunctionKey(6);
-        case 18: return FunctionKey(7);
-        case 19: return FunctionKey(8);
-        case 20: return FunctionKey(9);
-        case 21: return FunctionKey(10);
-        default: return Simple(Key::Other);
+        case 1:
+        case 7:
+          return Simple(Key::Home);
+        case 4:
+        case 8:
+          return Simple(Key::End);
+        case 3:
+          return Simple(Key::Delete);
+        case 11:
+          return FunctionKey(1);
+        case 12:
+          return FunctionKey(2);
+        case 13:
+          return FunctionKey(3);
+        case 14:
+          return FunctionKey(4);
+        case 15:
+          return FunctionKey(5);
+        case 17:
+          return FunctionKey(6);
+        case 18:
+          return FunctionKey(7);
+        case 19:
+          return FunctionKey(8);
+        case 20:
+          return FunctionKey(9);
+        case 21:
+          return FunctionKey(10);
+        default:
+          return Simple(Key::Other);
       }
     }
-    default: return Simple(Key::Other);
+    default:
+      return Simple(Key::Other);
   }
 }
 
 bool IsWide(char16_t c) {
-  return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) || (c >= 0xAC00 && c <= 0xD7A3) ||
-         (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
+  return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) ||
+         (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
+         (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
          (c >= 0xFFE0 && c <= 0xFFE6);
 }
 
@@ -170,7 +201,8 @@ LineEditor::LineEditor(int inputFd, int outputFd, CommandHistory& history)
     : inputFd_(inputFd), outputFd_(outputFd), history_(history) {}
 
 void LineEditor::Redraw(const std::u16string& prompt, const EditBuffer& buffer) {
-  std::string out = "\r" + platform::Utf16ToUtf8(prompt) + platform::Utf16ToUtf8(buffer.text()) + "\x1b[K";
+  std::string out =
+      "\r" + platform::Utf16ToUtf8(prompt) + platform::Utf16ToUtf8(buffer.text()) + "\x1b[K";
   const std::size_t back = DisplayWidth(std::u16string_view(buffer.text()).substr(buffer.cursor()));
   if (back > 0) out += "\x1b[" + std::to_string(back) + "D";
   platform::WriteAll(outputFd_, out);
@@ -184,7 +216,8 @@ std::optional<std::u16string> LineEditor::ReadLine(const std::u16string& prompt)
     std::optional<Key> key = DecodeKey(pending_);
     if (!key) {
       const std::optional<std::string> bytes = platform::ReadSome(inputFd_);
-      if (!bytes) return buffer.text().empty() ? std::nullopt : std::optional<std::u16string>(buffer.text());
+      if (!bytes)
+        return buffer.text().empty() ? std::nullopt : std::optional<std::u16string>(buffer.text());
       if (bytes->empty() && platform::TakeInterrupt()) {
         key = Simple(Key::Interrupt);
       } else {
@@ -193,16 +226,30 @@ std::optional<std::u16string> LineEditor::ReadLine(const std::u16string& prompt)
       }
     }
     switch (key->kind) {
-      case Key::Text: buffer.Insert(std::u16string(1, key->character)); break;
+      case Key::Text:
+        buffer.Insert(std::u16string(1, key->character));
+        break;
       case Key::Enter:
         platform::WriteAll(outputFd_, "\r\n");
         return buffer.text();
-      case Key::Backspace: buffer.Backspace(); break;
-      case Key::Delete: buffer.Delete(); break;
-      case Key::Left: buffer.Left(); break;
-      case Key::Right: buffer.Right(); break;
-      case Key::Home: buffer.Home(); break;
-      case Key::End: buffer.End(); break;
+      case Key::Backspace:
+        buffer.Backspace();
+        break;
+      case Key::Delete:
+        buffer.Delete();
+        break;
+      case Key::Left:
+        buffer.Left();
+        break;
+      case Key::Right:
+        buffer.Right();
+        break;
+      case Key::Home:
+        buffer.Home();
+        break;
+      case Key::End:
+        buffer.End();
+        break;
       case Key::Up:
       case Key::Down: {
         const long next = historyCursor + (key->kind == Key::Up ? 1 : -1);
@@ -215,7 +262,8 @@ std::optional<std::u16string> LineEditor::ReadLine(const std::u16string& prompt)
         break;
       }
       case Key::Function: {
-        const std::u16string_view command = kDefaultFunctionKeyCommands[static_cast<std::size_t>(key->number - 1)];
+        const std::u16string_view command =
+            kDefaultFunctionKeyCommands[static_cast<std::size_t>(key->number - 1)];
         const std::size_t enter = command.find(u"\\n");
         buffer.Insert(command.substr(0, enter));
         if (enter != std::u16string_view::npos) {
@@ -235,7 +283,8 @@ std::optional<std::u16string> LineEditor::ReadLine(const std::u16string& prompt)
         }
         buffer.Delete();
         break;
-      case Key::Other: break;
+      case Key::Other:
+        break;
     }
     Redraw(prompt, buffer);
   }

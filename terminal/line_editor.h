@@ -11,7 +11,22 @@ namespace tessera::terminal {
 
 // A key the editor understands, decoded from the terminal's bytes.
 struct Key {
-  enum Kind { Text, Enter, Backspace, Delete, Left, Right, Home, End, Up, Down, Function, Interrupt, EndOfInput, Other };
+  enum Kind {
+    Text,
+    Enter,
+    Backspace,
+    Delete,
+    Left,
+    Right,
+    Home,
+    End,
+    Up,
+    Down,
+    Function,
+    Interrupt,
+    EndOfInput,
+    Other
+  };
   Kind kind = Other;
   char16_t character = 0;  // with Text
   int number = 0;          // with Function: 1..10
@@ -27,8 +42,12 @@ class EditBuffer {
   void Insert(std::u16string_view text);
   void Backspace();
   void Delete();
-  void Left() { if (cursor_ > 0) --cursor_; }
-  void Right() { if (cursor_ < text_.size()) ++cursor_; }
+  void Left() {
+    if (cursor_ > 0) --cursor_;
+  }
+  void Right() {
+    if (cursor_ < text_.size()) ++cursor_;
+  }
   void Home() { cursor_ = 0; }
   void End() { cursor_ = text_.size(); }
   void Replace(std::u16string_view text);

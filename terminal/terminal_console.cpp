@@ -17,7 +17,8 @@ std::string ConsoleTextToTerminal(std::u16string_view text, bool& pendingCr) {
   }
   // CR LF pairs inside the text lose their CR; a CR at the very end waits.
   std::size_t start = 0;
-  for (std::size_t cr = text.find(u'\r'); cr != std::u16string_view::npos; cr = text.find(u'\r', start)) {
+  for (std::size_t cr = text.find(u'\r'); cr != std::u16string_view::npos;
+       cr = text.find(u'\r', start)) {
     out += platform::Utf16ToUtf8(text.substr(start, cr - start));
     if (cr + 1 == text.size()) {
       pendingCr = true;
@@ -51,7 +52,8 @@ void TerminalConsole::Flush() {
 }
 
 void TerminalConsole::ReplaceSelection(std::u16string_view text) {
-  const bool clearsAll = text.empty() && selectionStart() == 0 && selectionEnd() == TextLength() && TextLength() > 0;
+  const bool clearsAll =
+      text.empty() && selectionStart() == 0 && selectionEnd() == TextLength() && TextLength() > 0;
   MemoryConsole::ReplaceSelection(text);
   if (clearsAll && !muted_ && platform::IsTerminal(outputFd_)) {
     Flush();

@@ -14,31 +14,41 @@ namespace {
 
 std::string ButtonHint(MessageBoxButtons buttons) {
   switch (buttons) {
-    case MessageBoxButtons::Ok: return "[OK: Enter]";
-    case MessageBoxButtons::OkCancel: return "[o=OK / c=Cancel]";
-    case MessageBoxButtons::YesNo: return "[y/n]";
-    case MessageBoxButtons::YesNoCancel: return "[y/n/c]";
+    case MessageBoxButtons::Ok:
+      return "[OK: Enter]";
+    case MessageBoxButtons::OkCancel:
+      return "[o=OK / c=Cancel]";
+    case MessageBoxButtons::YesNo:
+      return "[y/n]";
+    case MessageBoxButtons::YesNoCancel:
+      return "[y/n/c]";
   }
   return "";
 }
 
 std::string AnswerName(MessageBoxAnswer answer) {
   switch (answer) {
-    case MessageBoxAnswer::Ok: return "OK";
-    case MessageBoxAnswer::Cancel: return "Cancel";
-    case MessageBoxAnswer::Yes: return "Yes";
-    case MessageBoxAnswer::No: return "No";
+    case MessageBoxAnswer::Ok:
+      return "OK";
+    case MessageBoxAnswer::Cancel:
+      return "Cancel";
+    case MessageBoxAnswer::Yes:
+      return "Yes";
+    case MessageBoxAnswer::No:
+      return "No";
   }
   return "";
 }
 
 // The answer a typed reply stands for; none when it fits no button.
-std::optional<MessageBoxAnswer> ReadReply(MessageBoxButtons buttons, std::string reply, MessageBoxAnswer fallback) {
+std::optional<MessageBoxAnswer> ReadReply(MessageBoxButtons buttons, std::string reply,
+                                          MessageBoxAnswer fallback) {
   while (!reply.empty() && (reply.back() == '\r' || reply.back() == ' ')) reply.pop_back();
   if (reply.empty()) return fallback;
   const char c = static_cast<char>(reply[0] | 0x20);
   switch (buttons) {
-    case MessageBoxButtons::Ok: return MessageBoxAnswer::Ok;
+    case MessageBoxButtons::Ok:
+      return MessageBoxAnswer::Ok;
     case MessageBoxButtons::OkCancel:
       if (c == 'o') return MessageBoxAnswer::Ok;
       if (c == 'c') return MessageBoxAnswer::Cancel;
@@ -58,15 +68,19 @@ std::optional<MessageBoxAnswer> ReadReply(MessageBoxButtons buttons, std::string
 
 MessageBoxAnswer PresetAnswer(MessageBoxButtons buttons, bool yes) {
   switch (buttons) {
-    case MessageBoxButtons::Ok: return MessageBoxAnswer::Ok;
-    case MessageBoxButtons::OkCancel: return yes ? MessageBoxAnswer::Ok : MessageBoxAnswer::Cancel;
+    case MessageBoxButtons::Ok:
+      return MessageBoxAnswer::Ok;
+    case MessageBoxButtons::OkCancel:
+      return yes ? MessageBoxAnswer::Ok : MessageBoxAnswer::Cancel;
     case MessageBoxButtons::YesNo:
-    case MessageBoxButtons::YesNoCancel: return yes ? MessageBoxAnswer::Yes : MessageBoxAnswer::No;
+    case MessageBoxButtons::YesNoCancel:
+      return yes ? MessageBoxAnswer::Yes : MessageBoxAnswer::No;
   }
   return MessageBoxAnswer::Cancel;
 }
 
-TerminalHost::TerminalHost(platform::TerminalDescriptors descriptors, std::optional<bool> presetAnswer)
+TerminalHost::TerminalHost(platform::TerminalDescriptors descriptors,
+                           std::optional<bool> presetAnswer)
     : fds_(descriptors), presetAnswer_(presetAnswer) {}
 
 TerminalHost::~TerminalHost() {
@@ -110,14 +124,17 @@ MessageBoxAnswer TerminalHost::ShowMessageBox(const MessageBoxRequest& request) 
     const MessageBoxAnswer answer = PresetAnswer(request.buttons, *presetAnswer_);
     // Questions answered in advance are noted where they do not mix with
     // the console output.
-    platform::WriteAll(fds_.error, "[" + caption + "] " + text + " -> " + AnswerName(answer) + "\n");
+    platform::WriteAll(fds_.error,
+                       "[" + caption + "] " + text + " -> " + AnswerName(answer) + "\n");
     return answer;
   }
-  const std::string question = "[" + caption + "] " + text + " " + ButtonHint(request.buttons) + " ";
+  const std::string question =
+      "[" + caption + "] " + text + " " + ButtonHint(request.buttons) + " ";
   for (;;) {
     const std::optional<std::string> reply = AskOnTerminal(question);
     if (!reply) {
-      platform::WriteAll(fds_.error, "[" + caption + "] " + text + " -> " + AnswerName(request.defaultAnswer) +
+      platform::WriteAll(fds_.error, "[" + caption + "] " + text + " -> " +
+                                         AnswerName(request.defaultAnswer) +
                                          " (no terminal to ask)\n");
       return request.defaultAnswer;
     }

@@ -8,7 +8,6 @@
 #include "launch/process_table.h"
 #include "launch/resting_files.h"
 #include "launch/stream_switches.h"
-
 #include "platform/device.h"
 #include "platform/terminal.h"
 #include "platform/text.h"
@@ -34,8 +33,10 @@ void RunTypedLine(std::u16string_view line, ShellContext& context) {
   session.commandRunning = true;
   session.stopRequested = false;
   std::u16string_view trimmed = line;
-  while (!trimmed.empty() && (trimmed.front() == u' ' || trimmed.front() == u'\t')) trimmed.remove_prefix(1);
-  while (!trimmed.empty() && (trimmed.back() == u' ' || trimmed.back() == u'\t' || trimmed.back() == u'\r')) {
+  while (!trimmed.empty() && (trimmed.front() == u' ' || trimmed.front() == u'\t'))
+    trimmed.remove_prefix(1);
+  while (!trimmed.empty() &&
+         (trimmed.back() == u' ' || trimmed.back() == u'\t' || trimmed.back() == u'\r')) {
     trimmed.remove_suffix(1);
   }
   if (!trimmed.empty()) ExecuteLine(trimmed, context, nullptr, 0);
@@ -60,8 +61,8 @@ bool CloseWithPrograms(bool inputEnded) {
 }
 
 // Reads typed lines until the end of input or EXIT; gives the exit code.
-int RunSession(TerminalConsole& console, TerminalHost& host, const platform::TerminalDescriptors& fds,
-               ShellContext& context) {
+int RunSession(TerminalConsole& console, TerminalHost& host,
+               const platform::TerminalDescriptors& fds, ShellContext& context) {
   const bool interactive = platform::IsTerminal(fds.input) && platform::IsTerminal(fds.output);
   LineEditor editor(fds.input, fds.output, host.history());
   for (;;) {
@@ -128,7 +129,8 @@ int TerminalMain(int argc, char** argv) {
   deviceOptions.root = options.root;
   if (const platform::Status status = platform::SetupDevice(deviceOptions); !status.ok()) {
     platform::WriteAll(fds.error, "Tessera: cannot set up the device root (error " +
-                                      std::to_string(static_cast<unsigned>(status.error())) + ")\n");
+                                      std::to_string(static_cast<unsigned>(status.error())) +
+                                      ")\n");
     return 1;
   }
   ChooseProgramFileNames();

@@ -21,7 +21,8 @@ std::optional<std::string> TakeValue(int argc, char** argv, int& i, std::string_
 }
 
 bool Matches(std::string_view arg, std::string_view name) {
-  return arg == name || (arg.size() > name.size() && arg.substr(0, name.size()) == name && arg[name.size()] == '=');
+  return arg == name || (arg.size() > name.size() && arg.substr(0, name.size()) == name &&
+                         arg[name.size()] == '=');
 }
 
 }  // namespace
@@ -54,10 +55,11 @@ ParsedOptions ParseTerminalOptions(int argc, char** argv) {
     } else if (Matches(arg, "--columns")) {
       auto value = TakeValue(argc, argv, i, "--columns");
       int columns = 0;
-      const auto [end, ec] = value ? std::from_chars(value->data(), value->data() + value->size(), columns)
-                                   : std::from_chars_result{nullptr, std::errc::invalid_argument};
-      if (!value || ec != std::errc() || end != value->data() + value->size() || columns < kMinColumns ||
-          columns > kMaxColumns) {
+      const auto [end, ec] =
+          value ? std::from_chars(value->data(), value->data() + value->size(), columns)
+                : std::from_chars_result{nullptr, std::errc::invalid_argument};
+      if (!value || ec != std::errc() || end != value->data() + value->size() ||
+          columns < kMinColumns || columns > kMaxColumns) {
         parsed.error = "--columns needs a number from 10 to 1000";
         return parsed;
       }
@@ -72,7 +74,8 @@ ParsedOptions ParseTerminalOptions(int argc, char** argv) {
 
 std::string TerminalUsage() {
   return "usage: Tessera.exe --tty [--root DIR] [--columns N] [--yes | --no] [-c LINE]\n"
-         "  --root DIR     device root (default: $TESSERA_ROOT, else ~/.local/share/tessera/device)\n"
+         "  --root DIR     device root (default: $TESSERA_ROOT, else "
+         "~/.local/share/tessera/device)\n"
          "  --columns N    console width seen by commands (default 32)\n"
          "  --yes, --no    answer every question so instead of asking\n"
          "  -c LINE        run one line, print its output, exit with its ERRORLEVEL\n"

@@ -20,7 +20,8 @@ namespace {
 constexpr qint64 kTapFocusMilliseconds = 200;
 
 std::u16string ToU16(const QString& text) {
-  return std::u16string(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size()));
+  return std::u16string(reinterpret_cast<const char16_t*>(text.utf16()),
+                        static_cast<std::size_t>(text.size()));
 }
 
 // Pasted text joins the command line as one line: each line end becomes one
@@ -84,7 +85,8 @@ std::size_t ConsoleEdit::LineIndex(std::size_t line) const {
 }
 
 std::size_t ConsoleEdit::DocumentTextLength() const {
-  return static_cast<std::size_t>(DocumentLength()) + static_cast<std::size_t>(document()->blockCount() - 1);
+  return static_cast<std::size_t>(DocumentLength()) +
+         static_cast<std::size_t>(document()->blockCount() - 1);
 }
 
 std::size_t ConsoleEdit::DocumentLineIndex(std::size_t line) const {
@@ -96,7 +98,8 @@ std::size_t ConsoleEdit::DocumentLineIndex(std::size_t line) const {
 std::size_t ConsoleEdit::SurfaceIndexOf(int position) const {
   position = std::clamp(position, 0, DocumentLength());
   const QTextBlock block = document()->findBlock(position);
-  return static_cast<std::size_t>(position) + static_cast<std::size_t>(std::max(0, block.blockNumber()));
+  return static_cast<std::size_t>(position) +
+         static_cast<std::size_t>(std::max(0, block.blockNumber()));
 }
 
 int ConsoleEdit::PositionOf(std::size_t index) const {
@@ -192,7 +195,9 @@ int ConsoleEdit::SetInputStart(int position) {
   return old;
 }
 
-void ConsoleEdit::SetCaretIndex(int position) { caretIndex_ = std::clamp(position, 0, DocumentLength()); }
+void ConsoleEdit::SetCaretIndex(int position) {
+  caretIndex_ = std::clamp(position, 0, DocumentLength());
+}
 
 int ConsoleEdit::GoToCaret() {
   const int length = DocumentLength();
@@ -284,7 +289,9 @@ void ConsoleEdit::PasteAtCaret() {
   insertFromMimeData(data);
 }
 
-bool ConsoleEdit::canInsertFromMimeData(const QMimeData* source) const { return !busy_ && source->hasText(); }
+bool ConsoleEdit::canInsertFromMimeData(const QMimeData* source) const {
+  return !busy_ && source->hasText();
+}
 
 void ConsoleEdit::insertFromMimeData(const QMimeData* source) {
   if (busy_ || !source->hasText()) return;
@@ -299,7 +306,8 @@ void ConsoleEdit::SetBusy(bool busy) {
     outputCursor_ = textCursor();
     busy_ = true;
     pending_.Begin(SurfaceText(ToU16(toPlainText())));
-    pending_.SetSelection(SurfaceIndexOf(outputCursor_.selectionStart()), SurfaceIndexOf(outputCursor_.selectionEnd()));
+    pending_.SetSelection(SurfaceIndexOf(outputCursor_.selectionStart()),
+                          SurfaceIndexOf(outputCursor_.selectionEnd()));
   } else {
     FlushOutput();
     pending_.End();
@@ -397,8 +405,9 @@ void ConsoleEdit::keyPressEvent(QKeyEvent* event) {
       // A word step may not leave the command line.
       if (textCursor().position() < inputStart_) {
         QTextCursor cursor = textCursor();
-        cursor.setPosition(inputStart_, (event->modifiers() & Qt::ShiftModifier) ? QTextCursor::KeepAnchor
-                                                                                   : QTextCursor::MoveAnchor);
+        cursor.setPosition(inputStart_, (event->modifiers() & Qt::ShiftModifier)
+                                            ? QTextCursor::KeepAnchor
+                                            : QTextCursor::MoveAnchor);
         setTextCursor(cursor);
       }
       return;
@@ -427,8 +436,9 @@ void ConsoleEdit::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Home: {
       if (scrollMode_) return;
       QTextCursor cursor = textCursor();
-      cursor.setPosition(inputStart_, (event->modifiers() & Qt::ShiftModifier) ? QTextCursor::KeepAnchor
-                                                                               : QTextCursor::MoveAnchor);
+      cursor.setPosition(inputStart_, (event->modifiers() & Qt::ShiftModifier)
+                                          ? QTextCursor::KeepAnchor
+                                          : QTextCursor::MoveAnchor);
       setTextCursor(cursor);
       return;
     }
@@ -483,7 +493,8 @@ void ConsoleEdit::keyReleaseEvent(QKeyEvent* event) {
 void ConsoleEdit::mousePressEvent(QMouseEvent* event) {
   pressTime_.start();
   if (busy_) return;
-  if (event->button() == Qt::LeftButton && SelectionInsideInput()) caretIndex_ = textCursor().position();
+  if (event->button() == Qt::LeftButton && SelectionInsideInput())
+    caretIndex_ = textCursor().position();
   ShowCaret(false);
   QPlainTextEdit::mousePressEvent(event);
 }

@@ -6,8 +6,8 @@
 
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
-#include <QTimer>
 #include <QTextCursor>
+#include <QTimer>
 #include <string>
 
 #include "shell/console_surface.h"

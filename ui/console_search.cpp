@@ -5,8 +5,8 @@ namespace tessera::ui {
 namespace {
 
 // The last match starting before limit, scanning matches without overlap.
-std::optional<qsizetype> LastMatchBefore(const QString& text, const QString& needle, qsizetype limit,
-                                         Qt::CaseSensitivity sensitivity) {
+std::optional<qsizetype> LastMatchBefore(const QString& text, const QString& needle,
+                                         qsizetype limit, Qt::CaseSensitivity sensitivity) {
   std::optional<qsizetype> last;
   qsizetype from = 0;
   for (;;) {
@@ -21,8 +21,8 @@ std::optional<qsizetype> LastMatchBefore(const QString& text, const QString& nee
 }  // namespace
 
 std::optional<qsizetype> FindInConsoleText(const QString& text, qsizetype selectionStart,
-                                           qsizetype selectionEnd, const QString& needle, bool backward,
-                                           bool caseSensitive) {
+                                           qsizetype selectionEnd, const QString& needle,
+                                           bool backward, bool caseSensitive) {
   if (needle.isEmpty()) return std::nullopt;
   const Qt::CaseSensitivity sensitivity = caseSensitive ? Qt::CaseSensitive : Qt::CaseInsensitive;
   if (!backward) {

@@ -10,7 +10,7 @@ namespace tessera::ui {
 // the selection [selectionStart, selectionEnd) or backward from its start,
 // wrapping round once. Positions are those of the text.
 std::optional<qsizetype> FindInConsoleText(const QString& text, qsizetype selectionStart,
-                                           qsizetype selectionEnd, const QString& needle, bool backward,
-                                           bool caseSensitive);
+                                           qsizetype selectionEnd, const QString& needle,
+                                           bool backward, bool caseSensitive);
 
 }  // namespace tessera::ui

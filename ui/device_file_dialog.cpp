@@ -38,11 +38,13 @@ QStringList NameFiltersOf(std::u16string_view filter) {
   return filters;
 }
 
-std::optional<DeviceFileChoice> ChooseDeviceFile(QWidget* parent, const QString& title, std::u16string_view filter,
+std::optional<DeviceFileChoice> ChooseDeviceFile(QWidget* parent, const QString& title,
+                                                 std::u16string_view filter,
                                                  std::u16string_view folder, int& filterIndex) {
   QString start = QString::fromStdString(platform::DeviceRootHostPath());
   if (!folder.empty()) {
-    if (auto host = platform::HostPath(folder); host && QFileInfo(QString::fromStdString(*host)).isDir()) {
+    if (auto host = platform::HostPath(folder);
+        host && QFileInfo(QString::fromStdString(*host)).isDir()) {
       start = QString::fromStdString(*host);
     }
   }
@@ -53,7 +55,8 @@ std::optional<DeviceFileChoice> ChooseDeviceFile(QWidget* parent, const QString&
   dialog.setFileMode(QFileDialog::ExistingFile);
   const QStringList filters = NameFiltersOf(filter);
   dialog.setNameFilters(filters);
-  if (filterIndex >= 1 && filterIndex <= filters.size()) dialog.selectNameFilter(filters[filterIndex - 1]);
+  if (filterIndex >= 1 && filterIndex <= filters.size())
+    dialog.selectNameFilter(filters[filterIndex - 1]);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   const qsizetype chosenFilter = filters.indexOf(dialog.selectedNameFilter());
   if (chosenFilter >= 0) filterIndex = static_cast<int>(chosenFilter) + 1;

@@ -23,7 +23,8 @@ QStringList NameFiltersOf(std::u16string_view filter);
 
 // filterIndex counts from 1 and is updated to the filter chosen. Nothing
 // when the dialog is cancelled or the choice lies outside the device.
-std::optional<DeviceFileChoice> ChooseDeviceFile(QWidget* parent, const QString& title, std::u16string_view filter,
+std::optional<DeviceFileChoice> ChooseDeviceFile(QWidget* parent, const QString& title,
+                                                 std::u16string_view filter,
                                                  std::u16string_view folder, int& filterIndex);
 
 }  // namespace tessera::ui

@@ -16,7 +16,8 @@ constexpr qint64 kDoubleEnterInterval = 300;
 
 }  // namespace
 
-FindBar::FindBar(QWidget* parent) : QWidget(parent), edit_(new QLineEdit(this)), caseButton_(new QToolButton(this)) {
+FindBar::FindBar(QWidget* parent)
+    : QWidget(parent), edit_(new QLineEdit(this)), caseButton_(new QToolButton(this)) {
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(2, 2, 2, 2);
   row->setSpacing(2);
@@ -63,11 +64,16 @@ std::vector<QWidget*> FindBar::Controls() const {
 
 bool FindBar::EditKey(QKeyEvent* event) {
   switch (event->key()) {
-    case Qt::Key_Up: emit findRequested(true); return true;
-    case Qt::Key_Down: emit findRequested(false); return true;
+    case Qt::Key_Up:
+      emit findRequested(true);
+      return true;
+    case Qt::Key_Down:
+      emit findRequested(false);
+      return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      if (enterTimer_.isActive() && lastEnter_.isValid() && lastEnter_.elapsed() < kDoubleEnterInterval) {
+      if (enterTimer_.isActive() && lastEnter_.isValid() &&
+          lastEnter_.elapsed() < kDoubleEnterInterval) {
         enterTimer_.stop();
         emit focusGivenUp();
       } else {
@@ -88,9 +94,13 @@ bool FindBar::EditKey(QKeyEvent* event) {
       }
       return true;
     case Qt::Key_Tab:
-    case Qt::Key_Backtab: return true;
-    case Qt::Key_Escape: emit closeClicked(); return true;
-    default: return false;
+    case Qt::Key_Backtab:
+      return true;
+    case Qt::Key_Escape:
+      emit closeClicked();
+      return true;
+    default:
+      return false;
   }
 }
 

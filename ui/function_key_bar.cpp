@@ -59,8 +59,9 @@ void FunctionKeyBar::Rebuild() {
     key->setVisible(setting != 0);
     if (setting == 0) continue;
     const std::u16string label = ReadFunctionKey(setting).label;
-    key->setText(label.empty() ? QStringLiteral("f%1").arg(button)
-                               : QString::fromUtf16(label.data(), static_cast<qsizetype>(label.size())));
+    key->setText(label.empty()
+                     ? QStringLiteral("f%1").arg(button)
+                     : QString::fromUtf16(label.data(), static_cast<qsizetype>(label.size())));
   }
 }
 
@@ -88,7 +89,8 @@ void FunctionKeyBar::MoveFocus(QPushButton* from, int key) {
     const auto column = at - buttons.begin();
     if (key == Qt::Key_Up || key == Qt::Key_Down) {
       const std::vector<QPushButton*> other = Row(1 - row);
-      const auto target = std::min<std::ptrdiff_t>(column, static_cast<std::ptrdiff_t>(other.size()) - 1);
+      const auto target =
+          std::min<std::ptrdiff_t>(column, static_cast<std::ptrdiff_t>(other.size()) - 1);
       other[static_cast<std::size_t>(target)]->setFocus(Qt::TabFocusReason);
       return;
     }
@@ -110,8 +112,8 @@ void FunctionKeyBar::MoveFocus(QPushButton* from, int key) {
       }
       return;
     }
-    buttons[static_cast<std::size_t>(column + (left ? -1 : 1))]->setFocus(left ? Qt::BacktabFocusReason
-                                                                                : Qt::TabFocusReason);
+    buttons[static_cast<std::size_t>(column + (left ? -1 : 1))]->setFocus(
+        left ? Qt::BacktabFocusReason : Qt::TabFocusReason);
     return;
   }
 }

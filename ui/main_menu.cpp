@@ -53,56 +53,67 @@ MainMenu BuildMainMenu(QWidget* owner, TesseraView* view) {
   const Item main{built.menu, owner};
   main.Add(QStringLiteral("&Select Path ...\tCtrl+R"), QKeySequence(Qt::CTRL | Qt::Key_R),
            [view] { view->SelectPath(); });
-  main.Add(QStringLiteral("&Find...\tCtrl+F"), QKeySequence(Qt::CTRL | Qt::Key_F), [view] { view->Find(); });
+  main.Add(QStringLiteral("&Find...\tCtrl+F"), QKeySequence(Qt::CTRL | Qt::Key_F),
+           [view] { view->Find(); });
 
   built.edit = built.menu->addMenu(QStringLiteral("&Edit"));
   const Item edit{built.edit, owner};
   ConsoleEdit* console = view->console();
-  QAction* cut = edit.Add(QStringLiteral("Cu&t"), QKeySequence(), [console] { console->CutInInput(); });
+  QAction* cut =
+      edit.Add(QStringLiteral("Cu&t"), QKeySequence(), [console] { console->CutInInput(); });
   QAction* copy = edit.Add(QStringLiteral("&Copy"), QKeySequence(), [console] { console->copy(); });
-  QAction* paste = edit.Add(QStringLiteral("&Paste"), QKeySequence(), [console] { console->PasteAtCaret(); });
-  QAction* remove =
-      edit.Add(QStringLiteral("&Delete"), QKeySequence(), [console] { console->DeleteSelectionInInput(); });
-  edit.Add(QStringLiteral("Sellect &All\tCtrl+A"), QKeySequence(), [console] { console->SelectInput(); });
+  QAction* paste =
+      edit.Add(QStringLiteral("&Paste"), QKeySequence(), [console] { console->PasteAtCaret(); });
+  QAction* remove = edit.Add(QStringLiteral("&Delete"), QKeySequence(),
+                             [console] { console->DeleteSelectionInInput(); });
+  edit.Add(QStringLiteral("Sellect &All\tCtrl+A"), QKeySequence(),
+           [console] { console->SelectInput(); });
   edit.Add(QStringLiteral("Clear Command &Line Text\tCtrl+L"), QKeySequence(Qt::CTRL | Qt::Key_L),
            [view] { view->ClearCommandLine(); });
-  edit.Add(QStringLiteral("Copy to Co&mmand Line"), QKeySequence(), [view] { view->CopyToCommandLine(); });
+  edit.Add(QStringLiteral("Copy to Co&mmand Line"), QKeySequence(),
+           [view] { view->CopyToCommandLine(); });
   QObject::connect(built.edit, &QMenu::aboutToShow, owner, [=] {
     EnableWhileIdle(built.edit);
     const QTextCursor selection = console->textCursor();
     const bool running = Session().commandRunning;
-    cut->setEnabled(!running && selection.hasSelection() && selection.selectionEnd() > console->inputStart());
+    cut->setEnabled(!running && selection.hasSelection() &&
+                    selection.selectionEnd() > console->inputStart());
     copy->setEnabled(!running && selection.hasSelection());
     paste->setEnabled(!running && ClipboardHasText());
     // Delete takes the part of the selection in the command line.
-    remove->setEnabled(!running && selection.selectionEnd() > console->inputStart() &&
-                       (selection.hasSelection() || selection.position() < console->DocumentLength()));
+    remove->setEnabled(
+        !running && selection.selectionEnd() > console->inputStart() &&
+        (selection.hasSelection() || selection.position() < console->DocumentLength()));
   });
 
   built.view = built.menu->addMenu(QStringLiteral("&View"));
   const Item show{built.view, owner};
   show.Add(QStringLiteral("&Function Bar"), QKeySequence(),
            [view] { view->ShowFunctionKeyBar(view->functionKeyBar()->isHidden()); });
-  show.Add(QStringLiteral("&Find Bar"), QKeySequence(), [view] { view->ShowFindBar(view->findBar()->isHidden()); });
+  show.Add(QStringLiteral("&Find Bar"), QKeySequence(),
+           [view] { view->ShowFindBar(view->findBar()->isHidden()); });
   built.view->addSeparator();
   std::array<QAction*, 4> fonts{};
   for (int font = 0; font < 4; ++font) {
-    fonts[static_cast<std::size_t>(font)] =
-        show.Add(FontMenuLabel(font),
-                 QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + font)), [view, font] { view->SelectFont(font); });
+    fonts[static_cast<std::size_t>(font)] = show.Add(
+        FontMenuLabel(font), QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + font)),
+        [view, font] { view->SelectFont(font); });
     fonts[static_cast<std::size_t>(font)]->setCheckable(true);
   }
-  QAction* wrap = show.Add(QStringLiteral("&Word wrap"), QKeySequence(), [view] { view->SetWordWrap(!view->wordWrap()); });
+  QAction* wrap = show.Add(QStringLiteral("&Word wrap"), QKeySequence(),
+                           [view] { view->SetWordWrap(!view->wordWrap()); });
   wrap->setCheckable(true);
   QObject::connect(built.view, &QMenu::aboutToShow, owner, [=] {
     EnableWhileIdle(built.view);
-    for (int font = 0; font < 4; ++font) fonts[static_cast<std::size_t>(font)]->setChecked(view->fontIndex() == font);
+    for (int font = 0; font < 4; ++font)
+      fonts[static_cast<std::size_t>(font)]->setChecked(view->fontIndex() == font);
     wrap->setChecked(view->wordWrap());
   });
 
   built.menu->addSeparator();
   main.Add(QStringLiteral("E&xit"), QKeySequence(), [owner] { owner->window()->close(); });
-  QObject::connect(built.menu, &QMenu::aboutToShow, owner, [menu = built.menu] { EnableWhileIdle(menu); });
+  QObject::connect(built.menu, &QMenu::aboutToShow, owner,
+                   [menu = built.menu] { EnableWhileIdle(menu); });
   return built;
 }
 

@@ -48,7 +48,8 @@ MainWindow::MainWindow(QWidget* parent)
   connect(view_, &TesseraView::closeWanted, this, &QMainWindow::close, Qt::QueuedConnection);
   BuildMenu();
   if (ReadSettingInt(kSettingsSection, u"SHOW_CMDBAR_SEARCH", 0) == 1) view_->ShowFindBar(true);
-  if (ReadSettingInt(kSettingsSection, u"SHOW_CMDBAR_DOS_COMMAND", 0) == 1) view_->ShowFunctionKeyBar(true);
+  if (ReadSettingInt(kSettingsSection, u"SHOW_CMDBAR_DOS_COMMAND", 0) == 1)
+    view_->ShowFunctionKeyBar(true);
   resize(480, 640);
 }
 
@@ -61,7 +62,8 @@ void MainWindow::BuildMenu() {
     QKeySequence keys;
     std::function<void()> action;
   } shortcuts[] = {
-      {QKeySequence(Qt::CTRL | Qt::Key_M), [this, main = menu.menu] { main->popup(mapToGlobal(rect().center())); }},
+      {QKeySequence(Qt::CTRL | Qt::Key_M),
+       [this, main = menu.menu] { main->popup(mapToGlobal(rect().center())); }},
       {QKeySequence(Qt::CTRL | Qt::Key_O), [this] { view_->OpenWithDialog(); }},
       {QKeySequence(Qt::CTRL | Qt::Key_D),
        [this] { view_->ShowFunctionKeyBar(view_->functionKeyBar()->isHidden()); }},
@@ -82,10 +84,11 @@ void MainWindow::BuildMenu() {
   }
   // A press and hold (or the right button) on the console opens its Edit menu.
   view_->console()->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(view_->console(), &QWidget::customContextMenuRequested, this, [this, edit = menu.edit](const QPoint& at) {
-    if (Session().commandRunning) return;
-    edit->popup(view_->console()->viewport()->mapToGlobal(at));
-  });
+  connect(view_->console(), &QWidget::customContextMenuRequested, this,
+          [this, edit = menu.edit](const QPoint& at) {
+            if (Session().commandRunning) return;
+            edit->popup(view_->console()->viewport()->mapToGlobal(at));
+          });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -22,8 +22,8 @@ bool EndsWithIgnoringCase(std::u16string_view text, std::u16string_view ending) 
   return true;
 }
 
-ResultCode RunCommand(CommandHandler handler, std::u16string_view word, std::u16string_view arguments,
-                      ShellContext& context) {
+ResultCode RunCommand(CommandHandler handler, std::u16string_view word,
+                      std::u16string_view arguments, ShellContext& context) {
   CommandCall call{.word = word, .arguments = arguments, .context = context};
   return handler(call);
 }
@@ -56,10 +56,14 @@ ResultCode RunOpenCommand(const OpenCommand& command, ShellContext& context) {
   PrintLine(command.historyLine);
   if (Host* host = CurrentHost()) host->AddToHistory(command.historyLine);
   switch (command.action) {
-    case OpenAction::ChangeDirectory: return RunCommand(CdCommand, u"CD", command.path, context);
-    case OpenAction::CallBatch: return CallBatch(command.path, context);
-    case OpenAction::StartProgram: return RunExternalCommand(command.path, context);
-    case OpenAction::TypeFile: return RunCommand(TypeCommand, u"TYPE", command.path, context);
+    case OpenAction::ChangeDirectory:
+      return RunCommand(CdCommand, u"CD", command.path, context);
+    case OpenAction::CallBatch:
+      return CallBatch(command.path, context);
+    case OpenAction::StartProgram:
+      return RunExternalCommand(command.path, context);
+    case OpenAction::TypeFile:
+      return RunCommand(TypeCommand, u"TYPE", command.path, context);
   }
   return RunCommand(TypeCommand, u"TYPE", command.path, context);
 }

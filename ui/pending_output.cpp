@@ -1,6 +1,5 @@
 #include "ui/pending_output.h"
 
-
 namespace tessera::ui {
 
 std::u16string SurfaceText(std::u16string_view text) {

@@ -13,9 +13,9 @@
 
 #include "platform/device.h"
 #include "shell/current_directory.h"
-#include "shell/message_catalogue.h"
 #include "shell/environment.h"
 #include "shell/execute.h"
+#include "shell/message_catalogue.h"
 #include "shell/output.h"
 #include "shell/resources.h"
 #include "shell/settings.h"
@@ -45,7 +45,8 @@ QString ToQString(std::u16string_view text) {
 }
 
 std::u16string ToU16(const QString& text) {
-  return std::u16string(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size()));
+  return std::u16string(reinterpret_cast<const char16_t*>(text.utf16()),
+                        static_cast<std::size_t>(text.size()));
 }
 
 bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
@@ -56,7 +57,9 @@ std::u16string_view Trimmed(std::u16string_view text) {
   return text;
 }
 
-char16_t Upper(char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c; }
+char16_t Upper(char16_t c) {
+  return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c;
+}
 
 bool EqualsIgnoringCase(std::u16string_view a, std::u16string_view b) {
   if (a.size() != b.size()) return false;
@@ -68,10 +71,14 @@ bool EqualsIgnoringCase(std::u16string_view a, std::u16string_view b) {
 
 QMessageBox::StandardButton ToButton(MessageBoxAnswer answer) {
   switch (answer) {
-    case MessageBoxAnswer::Ok: return QMessageBox::Ok;
-    case MessageBoxAnswer::Cancel: return QMessageBox::Cancel;
-    case MessageBoxAnswer::Yes: return QMessageBox::Yes;
-    case MessageBoxAnswer::No: return QMessageBox::No;
+    case MessageBoxAnswer::Ok:
+      return QMessageBox::Ok;
+    case MessageBoxAnswer::Cancel:
+      return QMessageBox::Cancel;
+    case MessageBoxAnswer::Yes:
+      return QMessageBox::Yes;
+    case MessageBoxAnswer::No:
+      return QMessageBox::No;
   }
   return QMessageBox::Ok;
 }
@@ -83,15 +90,24 @@ QString WindowString(std::uint32_t id) {
   const std::u16string text = LoadResourceString(id);
   if (!text.empty()) return ToQString(text);
   switch (id) {
-    case kLabelConsoleFocus: return QStringLiteral("Fn");
-    case kLabelBarFocus: return QStringLiteral("Input");
-    case kLabelCommandRunning: return QStringLiteral("Stop");
-    case kPrefixScroll: return QStringLiteral("Scroll: ");
-    case kPrefixFunctionKeys: return QStringLiteral("Fn Key: ");
-    case kPrefixFind: return QStringLiteral("Find: ");
-    case kTitleOpen: return QStringLiteral("Open");
-    case kTitleSelectPath: return QStringLiteral("Select Path");
-    default: return QStringLiteral("****");
+    case kLabelConsoleFocus:
+      return QStringLiteral("Fn");
+    case kLabelBarFocus:
+      return QStringLiteral("Input");
+    case kLabelCommandRunning:
+      return QStringLiteral("Stop");
+    case kPrefixScroll:
+      return QStringLiteral("Scroll: ");
+    case kPrefixFunctionKeys:
+      return QStringLiteral("Fn Key: ");
+    case kPrefixFind:
+      return QStringLiteral("Find: ");
+    case kTitleOpen:
+      return QStringLiteral("Open");
+    case kTitleSelectPath:
+      return QStringLiteral("Select Path");
+    default:
+      return QStringLiteral("****");
   }
 }
 
@@ -344,7 +360,9 @@ void TesseraView::OpenPath(std::u16string_view devicePath, bool isDirectory) {
 }
 
 std::u16string TesseraView::DialogFilter() const {
-  if (const std::u16string* filter = context_.GetValueText(u"FILEFILTER"); filter && !filter->empty()) return *filter;
+  if (const std::u16string* filter = context_.GetValueText(u"FILEFILTER");
+      filter && !filter->empty())
+    return *filter;
   return std::u16string(GetMessageText(kMessageProgramFilter));
 }
 
@@ -355,7 +373,8 @@ std::u16string TesseraView::DialogFolder() const {
 
 void TesseraView::OpenWithDialog() {
   if (Session().commandRunning) return;
-  const auto choice = ChooseDeviceFile(window(), WindowString(kTitleOpen), DialogFilter(), DialogFolder(), filterIndex_);
+  const auto choice = ChooseDeviceFile(window(), WindowString(kTitleOpen), DialogFilter(),
+                                       DialogFolder(), filterIndex_);
   if (!choice) return;
   OpenPath(choice->path, choice->isDirectory);
   FocusConsole();
@@ -363,8 +382,8 @@ void TesseraView::OpenWithDialog() {
 
 void TesseraView::SelectPath() {
   if (Session().commandRunning) return;
-  const auto choice =
-      ChooseDeviceFile(window(), WindowString(kTitleSelectPath), DialogFilter(), DialogFolder(), filterIndex_);
+  const auto choice = ChooseDeviceFile(window(), WindowString(kTitleSelectPath), DialogFilter(),
+                                       DialogFolder(), filterIndex_);
   if (!choice) return;
   FocusConsole();
   std::u16string text = choice->path;
@@ -443,8 +462,8 @@ void TesseraView::Search(const QString& text, bool backward, bool caseSensitive)
   console_->ShowCaret(false);
   const QTextCursor selection = console_->textCursor();
   const QString whole = console_->toPlainText();
-  const auto found = FindInConsoleText(whole, selection.selectionStart(), selection.selectionEnd(), text,
-                                       backward, caseSensitive);
+  const auto found = FindInConsoleText(whole, selection.selectionStart(), selection.selectionEnd(),
+                                       text, backward, caseSensitive);
   if (found) {
     QTextCursor cursor(console_->document());
     cursor.setPosition(static_cast<int>(*found));
@@ -501,7 +520,8 @@ bool TesseraView::HandleScrollModeKey(QKeyEvent* event) {
   switch (key) {
     case Qt::Key_Up:
     case Qt::Key_Down: {
-      QKeyEvent page(QEvent::KeyPress, key == Qt::Key_Up ? Qt::Key_PageUp : Qt::Key_PageDown, Qt::NoModifier);
+      QKeyEvent page(QEvent::KeyPress, key == Qt::Key_Up ? Qt::Key_PageUp : Qt::Key_PageDown,
+                     Qt::NoModifier);
       QApplication::sendEvent(console_, &page);
       return true;
     }
@@ -531,7 +551,8 @@ bool TesseraView::HandleScrollModeKey(QKeyEvent* event) {
 }
 
 bool TesseraView::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != console_ || event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+  if (watched != console_ || event->type() != QEvent::KeyPress)
+    return QWidget::eventFilter(watched, event);
   auto* key = static_cast<QKeyEvent*>(event);
   const bool control = key->modifiers() & Qt::ControlModifier;
   if (Session().commandRunning) {
@@ -539,7 +560,8 @@ bool TesseraView::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   // While a single Enter waits to run, other keys are dropped.
-  if (enterTimer_.isActive() && key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return true;
+  if (enterTimer_.isActive() && key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+    return true;
   if (scrollMode_) return HandleScrollModeKey(key);
   switch (key->key()) {
     case Qt::Key_Return:
@@ -550,7 +572,8 @@ bool TesseraView::eventFilter(QObject* watched, QEvent* event) {
     case Qt::Key_Down:
       if (control) {
         QScrollBar* bar = console_->verticalScrollBar();
-        bar->setValue(bar->value() + (key->key() == Qt::Key_Up ? -bar->pageStep() : bar->pageStep()));
+        bar->setValue(bar->value() +
+                      (key->key() == Qt::Key_Up ? -bar->pageStep() : bar->pageStep()));
       } else {
         MoveInHistory(key->key() == Qt::Key_Up ? 1 : -1);
       }
@@ -574,30 +597,52 @@ MessageBoxAnswer TesseraView::ShowMessageBox(const MessageBoxRequest& request) {
   box.setWindowTitle(request.caption.empty() ? ApplicationTitle() : ToQString(request.caption));
   box.setText(ToQString(request.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
   switch (request.icon) {
-    case MessageBoxIcon::None: box.setIcon(QMessageBox::NoIcon); break;
-    case MessageBoxIcon::Information: box.setIcon(QMessageBox::Information); break;
-    case MessageBoxIcon::Question: box.setIcon(QMessageBox::Question); break;
-    case MessageBoxIcon::Warning: box.setIcon(QMessageBox::Warning); break;
-    case MessageBoxIcon::Error: box.setIcon(QMessageBox::Critical); break;
+    case MessageBoxIcon::None:
+      box.setIcon(QMessageBox::NoIcon);
+      break;
+    case MessageBoxIcon::Information:
+      box.setIcon(QMessageBox::Information);
+      break;
+    case MessageBoxIcon::Question:
+      box.setIcon(QMessageBox::Question);
+      break;
+    case MessageBoxIcon::Warning:
+      box.setIcon(QMessageBox::Warning);
+      break;
+    case MessageBoxIcon::Error:
+      box.setIcon(QMessageBox::Critical);
+      break;
   }
   switch (request.buttons) {
-    case MessageBoxButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-    case MessageBoxButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-    case MessageBoxButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case MessageBoxButtons::Ok:
+      box.setStandardButtons(QMessageBox::Ok);
+      break;
+    case MessageBoxButtons::OkCancel:
+      box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+      break;
+    case MessageBoxButtons::YesNo:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      break;
     case MessageBoxButtons::YesNoCancel:
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
       break;
   }
   box.setDefaultButton(ToButton(request.defaultAnswer));
   switch (box.exec()) {
-    case QMessageBox::Ok: return MessageBoxAnswer::Ok;
-    case QMessageBox::Cancel: return MessageBoxAnswer::Cancel;
-    case QMessageBox::Yes: return MessageBoxAnswer::Yes;
-    case QMessageBox::No: return MessageBoxAnswer::No;
-    default: break;
+    case QMessageBox::Ok:
+      return MessageBoxAnswer::Ok;
+    case QMessageBox::Cancel:
+      return MessageBoxAnswer::Cancel;
+    case QMessageBox::Yes:
+      return MessageBoxAnswer::Yes;
+    case QMessageBox::No:
+      return MessageBoxAnswer::No;
+    default:
+      break;
   }
   // Closed without a button: the box's escape answer.
-  return request.buttons == MessageBoxButtons::YesNo ? MessageBoxAnswer::No : MessageBoxAnswer::Cancel;
+  return request.buttons == MessageBoxButtons::YesNo ? MessageBoxAnswer::No
+                                                     : MessageBoxAnswer::Cancel;
 }
 
 void TesseraView::AddToHistory(std::u16string_view line) {

@@ -19,7 +19,8 @@ namespace tessera::ui {
 
 namespace {
 
-constexpr platform::StandardStream kStreams[] = {platform::StandardStream::Input, platform::StandardStream::Output,
+constexpr platform::StandardStream kStreams[] = {platform::StandardStream::Input,
+                                                 platform::StandardStream::Output,
                                                  platform::StandardStream::Error};
 
 void RestStandardStreams() {
@@ -33,7 +34,8 @@ void RestStandardStreams() {
 // Types each line into the console and runs it, as the user would.
 void RunLines(TesseraView& view, const QStringList& lines) {
   for (const QString& line : lines) {
-    const std::u16string text(reinterpret_cast<const char16_t*>(line.utf16()), static_cast<std::size_t>(line.size()));
+    const std::u16string text(reinterpret_cast<const char16_t*>(line.utf16()),
+                              static_cast<std::size_t>(line.size()));
     view.console()->ReplaceInput(text, true);
     view.RunCommandLine();
   }
@@ -47,9 +49,11 @@ int WindowMain(int argc, char** argv) {
   arguments.removeFirst();
   const ParsedWindowOptions parsed = ParseWindowOptions(arguments);
   if (!parsed.error.isEmpty()) {
-    std::fprintf(stderr, "Tessera: %s\nusage: Tessera.exe [--root DIR] [--run LINE]... [--screenshot FILE]\n"
-                 "       Tessera.exe --tty ... (the terminal front end; see --help)\n",
-                 qPrintable(parsed.error));
+    std::fprintf(
+        stderr,
+        "Tessera: %s\nusage: Tessera.exe [--root DIR] [--run LINE]... [--screenshot FILE]\n"
+        "       Tessera.exe --tty ... (the terminal front end; see --help)\n",
+        qPrintable(parsed.error));
     return 2;
   }
   const WindowOptions& options = parsed.options;

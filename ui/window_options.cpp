@@ -8,7 +8,8 @@ ParsedWindowOptions ParseWindowOptions(const QStringList& arguments) {
     const QString& arg = arguments[i];
     QString name = arg;
     std::optional<QString> value;
-    if (const qsizetype equals = arg.indexOf(u'='); arg.startsWith(QStringLiteral("--")) && equals > 0) {
+    if (const qsizetype equals = arg.indexOf(u'=');
+        arg.startsWith(QStringLiteral("--")) && equals > 0) {
       name = arg.left(equals);
       value = arg.mid(equals + 1);
     }

@@ -29,7 +29,8 @@ constexpr std::array<int, 4> kDefaultFontSizes = {7, 9, 12, 18};
 }  // namespace
 
 FunctionKeySetting ReadFunctionKey(int number) {
-  const std::u16string_view fallback = kDefaultFunctionKeyCommands[static_cast<std::size_t>(number - 1)];
+  const std::u16string_view fallback =
+      kDefaultFunctionKeyCommands[static_cast<std::size_t>(number - 1)];
   FunctionKeySetting key;
   key.label = ReadSettingString(kSettingsSection, Numbered(u"FKEY_LABEL", number), fallback);
   key.command = ReadSettingString(kSettingsSection, Numbered(u"FKEY_COMMAND", number), fallback);
@@ -50,7 +51,9 @@ QColor ColorFromSetting(std::int32_t value) {
                 static_cast<int>((bits >> 16) & 0xFF));
 }
 
-QColor ReadTextColor() { return ColorFromSetting(ReadSettingInt(kSettingsSection, u"COLOR_TEXT", 0x00FF00)); }
+QColor ReadTextColor() {
+  return ColorFromSetting(ReadSettingInt(kSettingsSection, u"COLOR_TEXT", 0x00FF00));
+}
 
 QColor ReadBackgroundColor() {
   return ColorFromSetting(ReadSettingInt(kSettingsSection, u"COLOR_BACKGROUND", 0x000000));
@@ -63,7 +66,8 @@ int ReadFontIndex() {
 
 QFont ReadConsoleFont(int index) {
   const int number = index + 1;
-  QFont font(ToQString(ReadSettingString(kSettingsSection, Numbered(u"FONT", number, u"_NAME"), u"Tahoma")));
+  QFont font(ToQString(
+      ReadSettingString(kSettingsSection, Numbered(u"FONT", number, u"_NAME"), u"Tahoma")));
   int size = ReadSettingInt(kSettingsSection, Numbered(u"FONT", number, u"_SIZE"),
                             kDefaultFontSizes[static_cast<std::size_t>(index)]);
   if (size < 1 || size > 144) size = kDefaultFontSizes[static_cast<std::size_t>(index)];
@@ -77,9 +81,13 @@ QString FontMenuLabel(int index) {
   const int number = index + 1;
   if (ReadSettingInt(kSettingsSection, u"FONT_LABEL_FORMAT", 1) == 1) {
     const QFont font = ReadConsoleFont(index);
-    return QStringLiteral("%1:%2pt(&%3)\tCtrl+%3").arg(font.family()).arg(font.pointSize()).arg(number);
+    return QStringLiteral("%1:%2pt(&%3)\tCtrl+%3")
+        .arg(font.family())
+        .arg(font.pointSize())
+        .arg(number);
   }
-  const std::u16string label = LoadResourceString(static_cast<std::uint32_t>(kFontLabelStrings + index));
+  const std::u16string label =
+      LoadResourceString(static_cast<std::uint32_t>(kFontLabelStrings + index));
   if (!label.empty()) return ToQString(label);
   return QStringLiteral("Font&%1\tCtrl+%1").arg(number);
 }

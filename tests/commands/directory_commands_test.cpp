@@ -21,7 +21,8 @@ class DirectoryTest : public testing::ShellTest {
     ShellTest::SetUp();
     ASSERT_TRUE(CreateCurrentDirectoryBlock());
     PublishCurrentDirectory(u"");
-    for (const char* dir : {"\\a\\b", "\\a\\y", "\\abc"}) std::filesystem::create_directories(root_->Host(dir));
+    for (const char* dir : {"\\a\\b", "\\a\\y", "\\abc"})
+      std::filesystem::create_directories(root_->Host(dir));
     root_->WriteHostFile(root_->Host("\\file.txt"), "x");
   }
   void TearDown() override {
@@ -95,7 +96,8 @@ TEST_F(DirectoryTest, PushdAndPopd) {
 
 TEST_F(DirectoryTest, PushdFailures) {
   EXPECT_EQ(Run("pushd \\nosuch"), "指定のディレクトリは存在しません： \\nosuch\r\n");
-  EXPECT_EQ(Run("pushd file.txt"), "このコマンドの引数にはファイルを指定できません： \\file.txt\r\n");
+  EXPECT_EQ(Run("pushd file.txt"),
+            "このコマンドの引数にはファイルを指定できません： \\file.txt\r\n");
   EXPECT_EQ(Value("ERRORLEVEL"), "1");
   EXPECT_EQ(Value("DIR STACK"), "<none>");
 }
@@ -106,7 +108,9 @@ TEST_F(DirectoryTest, PopdOfAVanishedDirectory) {
   std::filesystem::remove(root_->Host("\\a\\y"));
   Run("cd \\a");
   std::filesystem::remove_all(root_->Host("\\abc"));
-  EXPECT_EQ(Run("popd"), "PUSH したディレクトリが削除されたため、カレントディレクトリを変更できません： \\abc\r\n");
+  EXPECT_EQ(
+      Run("popd"),
+      "PUSH したディレクトリが削除されたため、カレントディレクトリを変更できません： \\abc\r\n");
   EXPECT_EQ(Value("CUR DIR"), "\\a");
   EXPECT_EQ(Value("DIR STACK"), "\\");
 }

@@ -1,9 +1,8 @@
-#include "commands/echo_command.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
+#include "commands/echo_command.h"
 #include "platform/codepage.h"
 #include "support/shell_fixture.h"
 
@@ -86,7 +85,8 @@ TEST_F(EchoTest, RefusedTargets) {
                                std::filesystem::perm_options::remove);
   EXPECT_EQ(Run("echo x > \\ro.txt"), "指定のファイルは読み取り専用です： \\ro.txt\r\n");
   EXPECT_EQ(File("\\ro.txt"), "keep");
-  EXPECT_EQ(Run("echo x > \\nodir\\x.txt"), "ファイルの書き込みに失敗しました： \\nodir\\x.txt\r\n");
+  EXPECT_EQ(Run("echo x > \\nodir\\x.txt"),
+            "ファイルの書き込みに失敗しました： \\nodir\\x.txt\r\n");
   EXPECT_EQ(Value("ERRORLEVEL"), "1");
 }
 

@@ -15,8 +15,10 @@ class SetCommandTest : public testing::ShellTest {};
 
 TEST_F(SetCommandTest, ListsTheVisibleValuesInOrder) {
   EXPECT_EQ(Run("set"),
-            "CUR DIR = \r\nPROMPT = $P$G\r\nPATH = \\Program Files\\Tessera\\bin;\\Windows;\\\r\nERRORLEVEL = 0\r\n"
-            "TSXVER = 2.05\r\nOSVER = " + Value("OSVER") + "\r\nSUPPORTSTDIN = OK\r\nSUPPORTSTDOUT = OK\r\n");
+            "CUR DIR = \r\nPROMPT = $P$G\r\nPATH = \\Program "
+            "Files\\Tessera\\bin;\\Windows;\\\r\nERRORLEVEL = 0\r\n"
+            "TSXVER = 2.05\r\nOSVER = " +
+                Value("OSVER") + "\r\nSUPPORTSTDIN = OK\r\nSUPPORTSTDOUT = OK\r\n");
   context_.FindValue(u"NOVALUE", 0);
   EXPECT_NE(Run("set").find("NOVALUE =\r\n"), std::string::npos);
 }
@@ -33,11 +35,14 @@ TEST_F(SetCommandTest, NamesAreUpperCasedAndValuesTrimmed) {
 }
 
 TEST_F(SetCommandTest, ReservedValuesAreRefused) {
-  EXPECT_EQ(Run("set TSXVER=3"), "この環境変数はシステムで予約されていますので、変更できません： TSXVER\r\n");
+  EXPECT_EQ(Run("set TSXVER=3"),
+            "この環境変数はシステムで予約されていますので、変更できません： TSXVER\r\n");
   EXPECT_EQ(Value("ERRORLEVEL"), "1");
   EXPECT_EQ(Value("TSXVER"), "2.05");
-  EXPECT_EQ(Run("set ERRORLEVEL="), "この環境変数はシステムが使用していますので削除できません： ERRORLEVEL\r\n");
-  EXPECT_EQ(Run("set ECHO MODE=OFF"), "この環境変数はシステムで予約されていますので、変更できません： ECHO MODE\r\n");
+  EXPECT_EQ(Run("set ERRORLEVEL="),
+            "この環境変数はシステムが使用していますので削除できません： ERRORLEVEL\r\n");
+  EXPECT_EQ(Run("set ECHO MODE=OFF"),
+            "この環境変数はシステムで予約されていますので、変更できません： ECHO MODE\r\n");
   EXPECT_EQ(Value("ECHO MODE"), "ON");
 }
 

@@ -14,7 +14,8 @@ namespace {
 
 std::vector<std::u16string> ShippedHelpLines() {
   std::ifstream in(TESSERA_HELP_FILE, std::ios::binary);
-  const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                                        std::istreambuf_iterator<char>());
   return SplitHelpLines(bytes);
 }
 

@@ -1,9 +1,8 @@
-#include "commands/help_command.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
+#include "commands/help_command.h"
 #include "support/shell_fixture.h"
 
 namespace tessera {

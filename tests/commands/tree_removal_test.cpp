@@ -1,5 +1,7 @@
 // RMDIR /S and MOVE/REN through the interpreter, for what the transcripts
 // cannot reach: undeletable entries, links out of the tree, the pure helpers.
+#include "commands/tree_removal.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,7 +10,6 @@
 
 #include "commands/dump_command.h"
 #include "commands/rename_command.h"
-#include "commands/tree_removal.h"
 #include "platform/files.h"
 #include "platform/move.h"
 #include "support/shell_fixture.h"
@@ -68,10 +69,12 @@ TEST_F(TreeCommandsTest, RmdirAsksBeforeRemovingATree) {
 
 TEST_F(TreeCommandsTest, LinksInsideTheTreeAreRemovedAsLinks) {
   root_->WriteHostFile(root_->Host("/outside/keep.txt"), "keep");
-  ASSERT_EQ(chmod(root_->Host("/outside/keep.txt").c_str(), 0444), 0);  // read-only: its bit must not be cleared
+  ASSERT_EQ(chmod(root_->Host("/outside/keep.txt").c_str(), 0444),
+            0);  // read-only: its bit must not be cleared
   root_->WriteHostFile(root_->Host("/t/plain.txt"), "p");
   ASSERT_EQ(symlink(root_->Host("/outside").c_str(), root_->Host("/t/dirlink").c_str()), 0);
-  ASSERT_EQ(symlink(root_->Host("/outside/keep.txt").c_str(), root_->Host("/t/filelink").c_str()), 0);
+  ASSERT_EQ(symlink(root_->Host("/outside/keep.txt").c_str(), root_->Host("/t/filelink").c_str()),
+            0);
   ASSERT_EQ(symlink(root_->Host("/nowhere").c_str(), root_->Host("/t/dangling").c_str()), 0);
   EXPECT_EQ(Run("rd /s /q \\t"), "");
   EXPECT_FALSE(fs::exists(fs::symlink_status(root_->Host("/t"))));
@@ -84,9 +87,12 @@ TEST_F(TreeCommandsTest, LinksInsideTheTreeAreRemovedAsLinks) {
 TEST_F(TreeCommandsTest, MoveEntryNeverReplaces) {
   root_->WriteHostFile(root_->Host("/a.txt"), "a");
   root_->WriteHostFile(root_->Host("/b.txt"), "b");
-  EXPECT_EQ(platform::MoveEntry(u"\\a.txt", u"\\b.txt").error(), platform::ErrorCode::AlreadyExists);
-  EXPECT_EQ(platform::MoveEntry(u"\\a.txt", u"\\A.TXT").error(), platform::ErrorCode::AlreadyExists);
-  EXPECT_EQ(platform::MoveEntry(u"\\none.txt", u"\\c.txt").error(), platform::ErrorCode::FileNotFound);
+  EXPECT_EQ(platform::MoveEntry(u"\\a.txt", u"\\b.txt").error(),
+            platform::ErrorCode::AlreadyExists);
+  EXPECT_EQ(platform::MoveEntry(u"\\a.txt", u"\\A.TXT").error(),
+            platform::ErrorCode::AlreadyExists);
+  EXPECT_EQ(platform::MoveEntry(u"\\none.txt", u"\\c.txt").error(),
+            platform::ErrorCode::FileNotFound);
   EXPECT_EQ(root_->ReadHostFile(root_->Host("/b.txt")), "b");
   EXPECT_TRUE(platform::MoveEntry(u"\\a.txt", u"\\c.txt").ok());
   EXPECT_EQ(root_->ReadHostFile(root_->Host("/c.txt")), "a");

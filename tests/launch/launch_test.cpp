@@ -1,5 +1,3 @@
-#include "launch/external.h"
-
 #include <dirent.h>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -8,6 +6,7 @@
 #include <chrono>
 #include <filesystem>
 
+#include "launch/external.h"
 #include "launch/process_table.h"
 #include "launch/resting_files.h"
 #include "launch/stream_switches.h"
@@ -104,12 +103,16 @@ TEST_F(LaunchTest, RedirectionTargets) {
 
 TEST_F(LaunchTest, RedirectionFailures) {
   EXPECT_EQ(Run("tprog cat < \\none.txt"), "標準入力のリダイレクト元ファイルが存在しません。\r\n");
-  EXPECT_EQ(Run("tprog cat < \\Windows"), "標準入力のリダイレクト元にディレクトリが指定されています。\r\n");
-  EXPECT_EQ(Run("tprog out x > \\Windows"), "標準出力のリダイレクト先にはディレクトリを指定できません。\r\n");
+  EXPECT_EQ(Run("tprog cat < \\Windows"),
+            "標準入力のリダイレクト元にディレクトリが指定されています。\r\n");
+  EXPECT_EQ(Run("tprog out x > \\Windows"),
+            "標準出力のリダイレクト先にはディレクトリを指定できません。\r\n");
   root_->WriteHostFile(root_->Host("\\ro.txt"), "keep");
-  fs::permissions(root_->Host("\\ro.txt"), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+  fs::permissions(root_->Host("\\ro.txt"),
+                  fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                   fs::perm_options::remove);
-  EXPECT_EQ(Run("tprog out x > \\ro.txt"), "標準出力のリダイレクト先ファイルは読み取り専用です。\r\n");
+  EXPECT_EQ(Run("tprog out x > \\ro.txt"),
+            "標準出力のリダイレクト先ファイルは読み取り専用です。\r\n");
   EXPECT_EQ(root_->ReadHostFile(root_->Host("\\ro.txt")), "keep");
 }
 
@@ -120,7 +123,8 @@ TEST_F(LaunchTest, WithoutATemporaryDirectoryCapturesFail) {
   RestoreStreams();
   EXPECT_TRUE(fs::exists(root_->Host("\\Program Files\\Tessera\\TSXSTDOUT.tmp")));
   EXPECT_EQ(Run("tprog out x"),
-            "一時ファイルの作成に失敗しました。環境変数 TMP, TEMP　の設定、またはストレージに十分な空きがあるか確認してください。\r\n");
+            "一時ファイルの作成に失敗しました。環境変数 TMP, "
+            "TEMP　の設定、またはストレージに十分な空きがあるか確認してください。\r\n");
 }
 
 TEST_F(LaunchTest, SwitchesOffSkipRedirection) {
@@ -140,13 +144,15 @@ TEST_F(LaunchTest, ProgramsBeforeBatchFilesAndPathRules) {
   EXPECT_EQ(Run("both out program"), "program\r\n\r\n");
   EXPECT_EQ(Run("both.bat"), "the batch\r\n");
   EXPECT_EQ(Run("only x"), "only batch x\r\n");
-  EXPECT_EQ(Run("tprog out x"), "指定のコマンドが見つかりません。\r\n");  // \Windows is no longer on PATH
+  EXPECT_EQ(Run("tprog out x"),
+            "指定のコマンドが見つかりません。\r\n");  // \Windows is no longer on PATH
   Run("path \\Nowhere;;\\Tools");
   EXPECT_EQ(Run("only"), "指定のコマンドが見つかりません。\r\n");
   EXPECT_EQ(Run("\\Tools\\both out absolute"), "absolute\r\n\r\n");
   root_->WriteHostFile(root_->Host("\\Tools\\notes.txt"), "x");
   Run("path \\Tools");
-  EXPECT_EQ(Run("notes.txt"), "指定のコマンドが見つかりません。\r\n");  // documents only by place or path
+  EXPECT_EQ(Run("notes.txt"),
+            "指定のコマンドが見つかりません。\r\n");  // documents only by place or path
 }
 
 TEST_F(LaunchTest, DocumentsGoToTheOpener) {
@@ -181,19 +187,22 @@ TEST_F(LaunchTest, BackgroundProgramsBgAndKill) {
   Run("tprog sleep 30000 &");
   Run("tprog sleep 30001 &");
   Run("tprog sleep 30002 &");
-  EXPECT_EQ(Run("bg"), " 1 tprog.EXE sleep 30002\r\n 2 tprog.EXE sleep 30001\r\n 3 tprog.EXE sleep 30000\r\n");
+  EXPECT_EQ(Run("bg"),
+            " 1 tprog.EXE sleep 30002\r\n 2 tprog.EXE sleep 30001\r\n 3 tprog.EXE sleep 30000\r\n");
   EXPECT_NE(Run("bg /ALL").find("No ProcID     STime Command\r\n 1 "), std::string::npos);
 
   host_.answers = {MessageBoxAnswer::Yes};
   Run("kill 1");  // position 1: the newest
   ASSERT_EQ(host_.questions.size(), 1u);
-  EXPECT_NE(Utf8(host_.questions[0]).find("Command Name: tprog.EXE sleep 30002"), std::string::npos);
+  EXPECT_NE(Utf8(host_.questions[0]).find("Command Name: tprog.EXE sleep 30002"),
+            std::string::npos);
   EXPECT_EQ(Run("bg"), " 1 tprog.EXE sleep 30001\r\n 2 tprog.EXE sleep 30000\r\n");
 
   const std::uint32_t oldest = Processes().records().front().processId;
   host_.answers = {MessageBoxAnswer::Yes};
   Run("kill " + std::to_string(oldest));
-  EXPECT_NE(Utf8(host_.questions[1]).find("Process ID: " + std::to_string(oldest)), std::string::npos);
+  EXPECT_NE(Utf8(host_.questions[1]).find("Process ID: " + std::to_string(oldest)),
+            std::string::npos);
   EXPECT_EQ(Run("bg"), " 1 tprog.EXE sleep 30001\r\n");
 
   host_.answers = {MessageBoxAnswer::No};

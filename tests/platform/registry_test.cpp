@@ -1,4 +1,3 @@
-#include "platform/files.h"
 #include "platform/registry.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +11,7 @@
 #include <iterator>
 
 #include "platform/device.h"
+#include "platform/files.h"
 #include "platform/text.h"
 #include "support/temp_root.h"
 

@@ -26,7 +26,8 @@ class BatchTest : public testing::ShellTest {
 
 TEST_F(BatchTest, ArgumentsAndShift) {
   Write("\\x.bat", {"@echo off", "echo [%0] [%1] [%2] [%*]", "shift", "echo [%0] [%1]"});
-  EXPECT_EQ(Run("call \\x.bat \"a b\" c"), "[\\x.bat] [\"a b\"] [c] [ \"a b\" c]\r\n[\"a b\"] [c]\r\n");
+  EXPECT_EQ(Run("call \\x.bat \"a b\" c"),
+            "[\\x.bat] [\"a b\"] [c] [ \"a b\" c]\r\n[\"a b\"] [c]\r\n");
   EXPECT_EQ(context_.FindValue(kBatchArgs), nullptr);  // the call's list goes with it
 }
 
@@ -53,9 +54,11 @@ TEST_F(BatchTest, ErrorStopFlag) {
   Write("\\x.bat", {"@echo first", "@goto nolabel", "@echo not reached"});
   EXPECT_EQ(Run("call /X \\x.bat"), "first\r\n指定のラベルが見つかりません： nolabel\r\n");
   EXPECT_EQ(Value("ERRORLEVEL"), "1");
-  EXPECT_EQ(Run("call \\x.bat"), "first\r\n指定のラベルが見つかりません： nolabel\r\nnot reached\r\n");
+  EXPECT_EQ(Run("call \\x.bat"),
+            "first\r\n指定のラベルが見つかりません： nolabel\r\nnot reached\r\n");
   context_.Set(kErrorStopFlag, u"0");
-  EXPECT_EQ(Run("call /i \\x.bat").find("not reached"), std::string("first\r\n指定のラベルが見つかりません： nolabel\r\n").size());
+  EXPECT_EQ(Run("call /i \\x.bat").find("not reached"),
+            std::string("first\r\n指定のラベルが見つかりません： nolabel\r\n").size());
 }
 
 TEST_F(BatchTest, DirectoryOptions) {
@@ -67,7 +70,8 @@ TEST_F(BatchTest, DirectoryOptions) {
   EXPECT_EQ(Value("CUR DIR"), "");  // the caller's directory is untouched
   EXPECT_EQ(Run("call /p"), "オプションの指定に誤りがあります： /P\r\n");
   EXPECT_EQ(Value("ERRORLEVEL"), "0");
-  EXPECT_EQ(Run("call /p \\nosuch \\Work\\d.bat"), "/P で指定したディレクトリが不適切です： \\nosuch\r\n");
+  EXPECT_EQ(Run("call /p \\nosuch \\Work\\d.bat"),
+            "/P で指定したディレクトリが不適切です： \\nosuch\r\n");
   EXPECT_EQ(Value("ERRORLEVEL"), "1");
 }
 
@@ -99,17 +103,19 @@ TEST_F(BatchTest, PathElementsEndAtAnEmptyOne) {
 }
 
 TEST_F(BatchTest, IfConditions) {
-  Write("\\i.bat", {"@echo off", "@if \"%1\"==\"\" goto end", "@echo has %1", ":end", "@if not exist \\none echo missing",
-                    "@if exist \\i.bat echo exists", "@if a==a echo same", "@if \"a\"==a echo quotes dropped",
-                    "@if A==a echo never"});
+  Write("\\i.bat",
+        {"@echo off", "@if \"%1\"==\"\" goto end", "@echo has %1", ":end",
+         "@if not exist \\none echo missing", "@if exist \\i.bat echo exists", "@if a==a echo same",
+         "@if \"a\"==a echo quotes dropped", "@if A==a echo never"});
   EXPECT_EQ(Run("call \\i"), "missing\r\nexists\r\nsame\r\nquotes dropped\r\n");
   EXPECT_EQ(Run("call \\i x"), "has x\r\nmissing\r\nexists\r\nsame\r\nquotes dropped\r\n");
 }
 
 TEST_F(BatchTest, IfErrorLevel) {
-  Write("\\l.bat", {"@goto nolabel", "@if errorlevel 1 echo one or more", "@if errorlevel 2 echo never",
-                    "@if not errorlevel 1 echo below one"});
-  EXPECT_EQ(Run("call \\l"), "指定のラベルが見つかりません： nolabel\r\none or more\r\nbelow one\r\n");
+  Write("\\l.bat", {"@goto nolabel", "@if errorlevel 1 echo one or more",
+                    "@if errorlevel 2 echo never", "@if not errorlevel 1 echo below one"});
+  EXPECT_EQ(Run("call \\l"),
+            "指定のラベルが見つかりません： nolabel\r\none or more\r\nbelow one\r\n");
   SetErrorLevel(context_, -1);  // compared as unsigned: the largest level
   EXPECT_EQ(Run("if errorlevel 4000000000 echo high"), "high\r\n");
   EXPECT_EQ(Value("ERRORLEVEL"), "0");
@@ -118,7 +124,8 @@ TEST_F(BatchTest, IfErrorLevel) {
 TEST_F(BatchTest, IfMessages) {
   EXPECT_EQ(Run("if"), "IF の条件部が指定されていません。\r\n");
   EXPECT_EQ(Run("if errorlevel"), "IF 文が未完結です。\r\n");
-  EXPECT_EQ(Run("if errorlevel 12345678901 echo x"), "ERRORLEVEL と比較する数値が適切ではありません。\r\n");
+  EXPECT_EQ(Run("if errorlevel 12345678901 echo x"),
+            "ERRORLEVEL と比較する数値が適切ではありません。\r\n");
   EXPECT_EQ(Run("if exist"), "IF 文が未完結です。\r\n");
   EXPECT_EQ(Run("if exist \"open"), "\"が完結していません。 \"open\r\n");
   EXPECT_EQ(Run("if exist \"\" echo x"), "EXIST の次のファイル名の指定に誤りがあります。\r\n");
@@ -130,14 +137,16 @@ TEST_F(BatchTest, IfMessages) {
 }
 
 TEST_F(BatchTest, GotoInsideIfThatFindsNothingGoesOn) {
-  Write("\\g.bat", {"@echo off", "@if 1==1 goto nolabel", "@echo next line runs", "@if 1==1 goto end", "@echo skipped", ":end",
-                    "@echo at end"});
-  EXPECT_EQ(Run("call \\g"), "指定のラベルが見つかりません： nolabel\r\nnext line runs\r\nat end\r\n");
+  Write("\\g.bat", {"@echo off", "@if 1==1 goto nolabel", "@echo next line runs",
+                    "@if 1==1 goto end", "@echo skipped", ":end", "@echo at end"});
+  EXPECT_EQ(Run("call \\g"),
+            "指定のラベルが見つかりません： nolabel\r\nnext line runs\r\nat end\r\n");
 }
 
 TEST_F(BatchTest, ExitEndsTheInnermostFile) {
   Write("\\inner.bat", {"@echo inner", "@exit", "@echo not inner"});
-  Write("\\outer.bat", {"@call \\inner", "@echo back in outer", "@if 1==1 exit", "@echo not outer"});
+  Write("\\outer.bat",
+        {"@call \\inner", "@echo back in outer", "@if 1==1 exit", "@echo not outer"});
   EXPECT_EQ(Run("call \\outer"), "inner\r\nback in outer\r\n");
   EXPECT_EQ(host_.closeRequests, 0);
 }
@@ -165,7 +174,8 @@ TEST_F(BatchTest, EndlessSelfCallEndsWithAMessage) {
   const std::string out = Run("call \\self.bat");
   EXPECT_EQ(out, "エラーが発生しました。原因はメモリー不足と思われます。 \\self.bat\r\n");
   // Deep but finite nesting runs through.
-  Write("\\count.bat", {"@echo off", "@if \"%1\"==\"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\" goto end", "@call \\count.bat %1x", ":end"});
+  Write("\\count.bat", {"@echo off", "@if \"%1\"==\"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\" goto end",
+                        "@call \\count.bat %1x", ":end"});
   EXPECT_EQ(Run("call \\count.bat"), "");
   EXPECT_EQ(Value("ERRORLEVEL"), "0");
 }
@@ -186,7 +196,8 @@ TEST_F(BatchTest, PublishesTheCallersDirectoryAtTheEnd) {
 
 TEST_F(BatchTest, ALongFileRunsToTheEnd) {
   std::vector<std::string> lines = {"@echo off"};
-  for (int i = 0; i < 100000; ++i) lines.push_back(i % 2 ? "set N=" + std::to_string(i) : "if %N%==x echo never");
+  for (int i = 0; i < 100000; ++i)
+    lines.push_back(i % 2 ? "set N=" + std::to_string(i) : "if %N%==x echo never");
   lines.push_back("echo end %N%");
   Write("\\long.bat", lines);
   EXPECT_EQ(Run("call /i \\long.bat"), "end 99999\r\n");

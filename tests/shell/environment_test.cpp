@@ -26,8 +26,9 @@ TEST_F(EnvironmentTest, DefaultsInOrderWithTheirFlags) {
     const char* name;
     std::uint32_t flags;
   };
-  const Expected expected[] = {{"CUR DIR", 2}, {"ECHO MODE", 3}, {"PROMPT", 2}, {"PATH", 0}, {"ERRORLEVEL", 2},
-                               {"TSXVER", 4},  {"OSVER", 4},     {"SUPPORTSTDIN", 4}, {"SUPPORTSTDOUT", 4}};
+  const Expected expected[] = {{"CUR DIR", 2}, {"ECHO MODE", 3},    {"PROMPT", 2},
+                               {"PATH", 0},    {"ERRORLEVEL", 2},   {"TSXVER", 4},
+                               {"OSVER", 4},   {"SUPPORTSTDIN", 4}, {"SUPPORTSTDOUT", 4}};
   ASSERT_EQ(context_.entries().size(), std::size(expected));
   for (std::size_t i = 0; i < std::size(expected); ++i) {
     EXPECT_EQ(Utf8(context_.entries()[i]->name), expected[i].name);

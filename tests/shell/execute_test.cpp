@@ -53,13 +53,14 @@ TEST_F(ExecuteTest, EchoFailureKeepsErrorLevelOne) {
 }
 
 TEST_F(ExecuteTest, SlashQuestionShowsHelpInsteadOfRunning) {
-  root_->WriteHostFile(root_->programHost() + "/HELPBRIEF.TXT",
-                       std::string("\xFF\xFE", 2) + [] {
-                         std::string out;
-                         for (char c : std::string("<!--CMD-->\r\nECHO\r\n<!--BRIEF-->\r\nb\r\n<!--HELP-->\r\nEcho help\r\n"))
-                           out += c, out += '\0';
-                         return out;
-                       }());
+  root_->WriteHostFile(
+      root_->programHost() + "/HELPBRIEF.TXT", std::string("\xFF\xFE", 2) + [] {
+        std::string out;
+        for (char c :
+             std::string("<!--CMD-->\r\nECHO\r\n<!--BRIEF-->\r\nb\r\n<!--HELP-->\r\nEcho help\r\n"))
+          out += c, out += '\0';
+        return out;
+      }());
   // The program folder holds a link to the shipped help file.
   std::filesystem::create_symlink(root_->programHost() + "/HELPBRIEF.TXT",
                                   root_->Host("\\Program Files\\Tessera\\HELPBRIEF.TXT"));
@@ -79,8 +80,8 @@ TEST_F(ExecuteTest, TypedLinesGoToTheHistory) {
   Run("entry three");
   Run("entry");
   // ENTRY adds its text, and the typed line is added as every typed line is.
-  EXPECT_EQ(host_.history,
-            (std::vector<std::u16string>{u"echo one", u"nosuch two", u"three", u"entry three", u"entry"}));
+  EXPECT_EQ(host_.history, (std::vector<std::u16string>{u"echo one", u"nosuch two", u"three",
+                                                        u"entry three", u"entry"}));
   TextLines batch{{u"echo from batch"}};
   RunInBatch(batch, 0);
   EXPECT_EQ(host_.history.size(), 5u);
@@ -130,17 +131,19 @@ TEST_F(ExecuteTest, ExitEndsOnlyTheBatchFile) {
 }
 
 TEST_F(ExecuteTest, GotoFindsLabelsWithWrapAndPrefix) {
-  TextLines batch{{u":top", u"goto END", u"echo skipped", u"  :  end here", u"goto ending", u"goto top", u"goto nowhere"}};
+  TextLines batch{{u":top", u"goto END", u"echo skipped", u"  :  end here", u"goto ending",
+                   u"goto top", u"goto nowhere"}};
   EXPECT_EQ(RunInBatch(batch, 1), std::optional<std::size_t>(4));
   EXPECT_EQ(Value("ERRORLEVEL"), "0");
   EXPECT_EQ(RunInBatch(batch, 4), std::optional<std::size_t>(4));  // ENDING finds :end by prefix
   EXPECT_EQ(RunInBatch(batch, 5), std::optional<std::size_t>(1));  // wraps to the start
-  EXPECT_EQ(RunInBatch(batch, 6), std::nullopt);                   // not found: the next line (none)
+  EXPECT_EQ(RunInBatch(batch, 6), std::nullopt);  // not found: the next line (none)
   EXPECT_NE(ConsoleText().find("指定のラベルが見つかりません： nowhere"), std::string::npos);
   EXPECT_EQ(Value("ERRORLEVEL"), "1");
   // As the command of IF the label line itself is handed back.
   BatchPosition position{&batch, 1};
-  EXPECT_EQ(ExecuteLine(u"goto end", context_, &position, kInBatch | kNoExpand), std::optional<std::size_t>(3));
+  EXPECT_EQ(ExecuteLine(u"goto end", context_, &position, kInBatch | kNoExpand),
+            std::optional<std::size_t>(3));
 }
 
 TEST_F(ExecuteTest, GotoOutsideABatchSetsErrorLevel) {

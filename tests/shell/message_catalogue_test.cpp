@@ -22,8 +22,10 @@ TEST_F(MessageCatalogueTest, DefaultsAreTheBuiltInTexts) {
   EXPECT_EQ(Utf8(GetMessageText(62)), "指定のコマンドが見つかりません。");
   EXPECT_EQ(Utf8(GetMessageText(98)), "\"%s\" を削除します。\n\nよろしいですか？");
   EXPECT_EQ(Utf8(GetMessageText(101)), "\r\n   0 個のファイル  0 バイト\r\n");
-  EXPECT_EQ(Utf8(GetMessageText(112)), "実行形式 (*.BAT;*.EXE)|*.BAT;*.EXE|すべてのファイル (*.*)|*.*||");
-  EXPECT_EQ(Utf8(GetMessageText(160)), "標準エラーの処理でエラーが発生しました。Tessera を再起動してください。");
+  EXPECT_EQ(Utf8(GetMessageText(112)),
+            "実行形式 (*.BAT;*.EXE)|*.BAT;*.EXE|すべてのファイル (*.*)|*.*||");
+  EXPECT_EQ(Utf8(GetMessageText(160)),
+            "標準エラーの処理でエラーが発生しました。Tessera を再起動してください。");
   EXPECT_EQ(GetMessageText(77), GetMessageText(26));
   EXPECT_EQ(GetMessageText(78), GetMessageText(31));
   EXPECT_EQ(GetMessageText(128), GetMessageText(123));
@@ -106,7 +108,8 @@ TEST_F(MessageFileTest, AnsiFileIsConvertedWithTheCodePage) {
     EXPECT_EQ(Utf8(GetMessageText(62)), "コマンドなし");
     EXPECT_EQ(Utf8(ErrorPrefix()), "エラー:");
   } else {
-    EXPECT_EQ(Utf8(GetMessageText(62)), Utf8(platform::AnsiToWide(sjis.substr(3, sjis.find('\r') - 3))));
+    EXPECT_EQ(Utf8(GetMessageText(62)),
+              Utf8(platform::AnsiToWide(sjis.substr(3, sjis.find('\r') - 3))));
   }
 }
 

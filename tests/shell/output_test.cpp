@@ -73,7 +73,8 @@ TEST_F(OutputTest, TrimsTheOldestLinesNearTheLimit) {
   const std::size_t cut = console_.LineIndex(lines * 80 / 100);
   PrintLine(U(std::string(18, 'z')));
   EXPECT_EQ(console_.TextLength(), 29990u - cut + 20);
-  EXPECT_EQ(Utf8(console_.text().substr(console_.TextLength() - 20)), std::string(18, 'z') + "\r\n");
+  EXPECT_EQ(Utf8(console_.text().substr(console_.TextLength() - 20)),
+            std::string(18, 'z') + "\r\n");
   EXPECT_LT(console_.TextLength(), kConsoleTextLimit);
 }
 

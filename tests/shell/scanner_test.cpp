@@ -32,7 +32,8 @@ TEST(Scanner, GetTokenPlainAndOperatorMode) {
   EXPECT_EQ(TokenText(text, GetToken(text, 0, false)), "dir/w>>out.txt");
   const std::u16string pipe = u"a|b&c<d>e";
   std::vector<std::string> tokens;
-  for (auto t = GetToken(pipe, 0, true); t; t = GetToken(pipe, t->next, true)) tokens.push_back(TokenText(pipe, t));
+  for (auto t = GetToken(pipe, 0, true); t; t = GetToken(pipe, t->next, true))
+    tokens.push_back(TokenText(pipe, t));
   EXPECT_EQ(tokens, (std::vector<std::string>{"a", "|", "b", "&", "c", "<", "d", ">", "e"}));
 }
 

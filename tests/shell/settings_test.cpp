@@ -1,10 +1,11 @@
+#include "shell/settings.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <vector>
 
 #include "platform/registry.h"
-#include "shell/settings.h"
 #include "support/temp_root.h"
 
 namespace tessera {

@@ -18,7 +18,8 @@ TEST(ShellContext, FindOnlyOnAnEmptyContextCreatesNothing) {
   EXPECT_FALSE(created->value);
   EXPECT_EQ(created->flags, 0u);
   EXPECT_EQ(context.entries().front().get(), created);
-  EXPECT_EQ(context.FindValue(u"H", kCreateHidden)->flags, static_cast<std::uint32_t>(kValueHidden));
+  EXPECT_EQ(context.FindValue(u"H", kCreateHidden)->flags,
+            static_cast<std::uint32_t>(kValueHidden));
 }
 
 TEST(ShellContext, NamesAreExactAndOrderIsCreationOrder) {
@@ -50,7 +51,8 @@ TEST(ShellContext, CloneIsDeepAndKeepsFlags) {
   context.Set(u"BATCH ARGS", u"x", kValueHidden);
   context.Set(u"A", u"1");
   ShellContext copy = context;
-  EXPECT_EQ(copy.FindValue(u"BATCH ARGS", kFindOnly)->flags, static_cast<std::uint32_t>(kValueHidden));
+  EXPECT_EQ(copy.FindValue(u"BATCH ARGS", kFindOnly)->flags,
+            static_cast<std::uint32_t>(kValueHidden));
   copy.Set(u"A", u"2");
   EXPECT_EQ(Utf8(*context.GetValueText(u"A")), "1");
 }

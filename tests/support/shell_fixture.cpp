@@ -50,7 +50,8 @@ std::string ShellTest::Run(const std::string& line) {
   return Utf8(std::u16string_view(console_.text()).substr(std::min(before, console_.TextLength())));
 }
 
-std::optional<std::size_t> ShellTest::RunInBatch(const TextLines& lines, std::size_t current, std::uint32_t extraFlags) {
+std::optional<std::size_t> ShellTest::RunInBatch(const TextLines& lines, std::size_t current,
+                                                 std::uint32_t extraFlags) {
   BatchPosition position{&lines, current};
   return ExecuteLine(lines.lines[current], context_, &position, kInBatch | extraFlags);
 }

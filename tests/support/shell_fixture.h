@@ -42,7 +42,8 @@ class ShellTest : public ::testing::Test {
   // Runs a typed line and gives what it added to the console, as UTF-8.
   std::string Run(const std::string& line);
   // Runs a line as line `current` of a batch file.
-  std::optional<std::size_t> RunInBatch(const TextLines& lines, std::size_t current, std::uint32_t extraFlags = 0);
+  std::optional<std::size_t> RunInBatch(const TextLines& lines, std::size_t current,
+                                        std::uint32_t extraFlags = 0);
   std::string ConsoleText() const;
   std::string Value(const std::string& name) const;
 

@@ -6,12 +6,11 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <string>
 
 #include "support/temp_root.h"
-
-#include <csignal>
 
 namespace tessera {
 namespace {
@@ -65,7 +64,9 @@ struct ShellSession {
   }
 };
 
-void Type(int fd, const std::string& keys) { ASSERT_EQ(write(fd, keys.data(), keys.size()), static_cast<ssize_t>(keys.size())); }
+void Type(int fd, const std::string& keys) {
+  ASSERT_EQ(write(fd, keys.data(), keys.size()), static_cast<ssize_t>(keys.size()));
+}
 
 TEST(TerminalInterrupt, CtrlCAsksAndYesEndsTheProgram) {
   testing::TempRoot root;
@@ -74,7 +75,8 @@ TEST(TerminalInterrupt, CtrlCAsksAndYesEndsTheProgram) {
   const pid_t shell = forkpty(&terminal, nullptr, nullptr, nullptr);
   ASSERT_GE(shell, 0);
   if (shell == 0) {
-    execl(TESSERA_EXE, TESSERA_EXE, "--tty", "--root", root.host().c_str(), static_cast<char*>(nullptr));
+    execl(TESSERA_EXE, TESSERA_EXE, "--tty", "--root", root.host().c_str(),
+          static_cast<char*>(nullptr));
     _exit(127);
   }
   ShellSession session{shell, terminal};
@@ -108,7 +110,8 @@ TEST(TerminalTypeAhead, KeysTypedBeforeThePromptAreKept) {
   const pid_t shell = forkpty(&terminal, nullptr, nullptr, nullptr);
   ASSERT_GE(shell, 0);
   if (shell == 0) {
-    execl(TESSERA_EXE, TESSERA_EXE, "--tty", "--root", root.host().c_str(), static_cast<char*>(nullptr));
+    execl(TESSERA_EXE, TESSERA_EXE, "--tty", "--root", root.host().c_str(),
+          static_cast<char*>(nullptr));
     _exit(127);
   }
   ShellSession session{shell, terminal};

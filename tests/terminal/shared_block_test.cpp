@@ -50,7 +50,8 @@ TEST(SharedCurrentDirectory, AnotherProcessReadsWhatTheShellPublished) {
     dup2(output[1], 1);
     close(input[1]);
     close(output[0]);
-    execl(TESSERA_EXE, TESSERA_EXE, "--tty", "--root", root.host().c_str(), static_cast<char*>(nullptr));
+    execl(TESSERA_EXE, TESSERA_EXE, "--tty", "--root", root.host().c_str(),
+          static_cast<char*>(nullptr));
     _exit(127);
   }
   close(input[0]);

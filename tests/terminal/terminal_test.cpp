@@ -17,7 +17,8 @@ ParsedOptions Parse(std::vector<std::string> words) {
 }
 
 TEST(TerminalOptions, AllForms) {
-  const ParsedOptions parsed = Parse({"--tty", "--root", "/tmp/r", "--columns=40", "--no", "-c", "ECHO %PATH%"});
+  const ParsedOptions parsed =
+      Parse({"--tty", "--root", "/tmp/r", "--columns=40", "--no", "-c", "ECHO %PATH%"});
   ASSERT_TRUE(parsed.error.empty()) << parsed.error;
   EXPECT_EQ(parsed.options.root, "/tmp/r");
   EXPECT_EQ(parsed.options.columns, 40);
@@ -55,9 +56,9 @@ TEST(LineEditor, DecodesKeys) {
     if (key->kind == Key::Function) functions.push_back(key->number);
   }
   EXPECT_TRUE(bytes.empty());
-  EXPECT_EQ(kinds, (std::vector<Key::Kind>{Key::Text, Key::Up, Key::Down, Key::Right, Key::Left, Key::Function,
-                                          Key::Function, Key::Backspace, Key::Enter, Key::Text, Key::Delete,
-                                          Key::EndOfInput}));
+  EXPECT_EQ(kinds, (std::vector<Key::Kind>{Key::Text, Key::Up, Key::Down, Key::Right, Key::Left,
+                                           Key::Function, Key::Function, Key::Backspace, Key::Enter,
+                                           Key::Text, Key::Delete, Key::EndOfInput}));
   EXPECT_EQ(functions, (std::vector<int>{1, 10}));
 }
 

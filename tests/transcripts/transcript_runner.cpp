@@ -33,8 +33,8 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
-#include <optional>
 #include <iostream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -105,20 +105,23 @@ std::vector<Case> ParseTranscript(const std::string& path) {
     if (StartsWith(line, "--- ")) {
       const std::string directive = line.substr(4);
       const std::string word = directive.substr(0, directive.find(' '));
-      const std::string rest = directive.size() > word.size() ? Trim(directive.substr(word.size())) : "";
+      const std::string rest =
+          directive.size() > word.size() ? Trim(directive.substr(word.size())) : "";
       body = nullptr;
       if (word == "options:") {
         for (auto& w : SplitWords(rest)) c.options.push_back(w);
-      } else if (word == "file" || word == "file-lf" || word == "file-utf16" || word == "file-hex" || word == "dir" ||
-                 word == "program" || word == "link") {
+      } else if (word == "file" || word == "file-lf" || word == "file-utf16" ||
+                 word == "file-hex" || word == "dir" || word == "program" || word == "link") {
         c.files.push_back({word, rest, {}});
         body = &c.files.back().lines;
       } else if (word == "file-zeros") {
         const auto cut = rest.find(' ');
-        c.files.push_back({word, rest.substr(0, cut), {cut == std::string::npos ? "0" : Trim(rest.substr(cut))}});
+        c.files.push_back(
+            {word, rest.substr(0, cut), {cut == std::string::npos ? "0" : Trim(rest.substr(cut))}});
       } else if (word == "mtime") {
         const auto cut = rest.find(' ');
-        c.times.push_back({rest.substr(0, cut), cut == std::string::npos ? "" : Trim(rest.substr(cut))});
+        c.times.push_back(
+            {rest.substr(0, cut), cut == std::string::npos ? "" : Trim(rest.substr(cut))});
       } else if (word == "command") {
         c.command = rest;
       } else if (word == "input") {
@@ -249,9 +252,11 @@ bool LineMatches(const std::string& expected, const std::string& actual) {
   for (;;) {
     const std::size_t start = e + wildcard.size();
     const std::size_t next = expected.find(wildcard, start);
-    const std::string piece = expected.substr(start, next == std::string::npos ? std::string::npos : next - start);
+    const std::string piece =
+        expected.substr(start, next == std::string::npos ? std::string::npos : next - start);
     if (next == std::string::npos) {
-      return actual.size() >= a + piece.size() && actual.compare(actual.size() - piece.size(), piece.size(), piece) == 0;
+      return actual.size() >= a + piece.size() &&
+             actual.compare(actual.size() - piece.size(), piece.size(), piece) == 0;
     }
     const std::size_t found = actual.find(piece, a);
     if (found == std::string::npos) return false;
@@ -281,9 +286,10 @@ struct RunResult {
   int exitCode = -1;
 };
 
-RunResult Run(const std::string& shell, const std::vector<std::string>& args, const std::string& input,
-              const std::string& scratch) {
-  const std::string inPath = scratch + "/stdin", outPath = scratch + "/stdout", errPath = scratch + "/stderr";
+RunResult Run(const std::string& shell, const std::vector<std::string>& args,
+              const std::string& input, const std::string& scratch) {
+  const std::string inPath = scratch + "/stdin", outPath = scratch + "/stdout",
+                    errPath = scratch + "/stderr";
   WriteFile(inPath, input);
   const pid_t pid = fork();
   if (pid == 0) {
@@ -320,7 +326,8 @@ bool RunCase(const std::string& shell, const std::string& file, const Case& c) {
   fs::create_directories(root);
   for (const FileSpec& f : c.files) {
     const std::string host = HostPath(root, f.path);
-    if (f.kind == "dir") fs::create_directories(host);
+    if (f.kind == "dir")
+      fs::create_directories(host);
     else if (f.kind == "link") {
       const std::size_t split = f.path.rfind(' ');
       const std::string device = f.path.substr(0, split), target = f.path.substr(split + 1);
@@ -330,17 +337,21 @@ bool RunCase(const std::string& shell, const std::string& file, const Case& c) {
     } else if (f.kind == "program") {
       fs::create_directories(fs::path(host).parent_path());
       fs::create_symlink(fs::absolute(fs::path(shell)).parent_path() / "tests" / "tprog.exe", host);
-    }
-    else if (f.kind == "file") WriteFile(host, Join(f.lines, "\r\n"));
-    else if (f.kind == "file-lf") WriteFile(host, Join(f.lines, "\n"));
-    else if (f.kind == "file-utf16") WriteFile(host, "\xFF\xFE" + Utf16Le(Join(f.lines, "\r\n")));
-    else if (f.kind == "file-hex") WriteFile(host, FromHex(Join(f.lines, " ")));
-    else if (f.kind == "file-zeros") WriteFile(host, std::string(std::stoul(f.lines.front()), '\0'));
+    } else if (f.kind == "file")
+      WriteFile(host, Join(f.lines, "\r\n"));
+    else if (f.kind == "file-lf")
+      WriteFile(host, Join(f.lines, "\n"));
+    else if (f.kind == "file-utf16")
+      WriteFile(host, "\xFF\xFE" + Utf16Le(Join(f.lines, "\r\n")));
+    else if (f.kind == "file-hex")
+      WriteFile(host, FromHex(Join(f.lines, " ")));
+    else if (f.kind == "file-zeros")
+      WriteFile(host, std::string(std::stoul(f.lines.front()), '\0'));
   }
   for (const TimeSpec& t : c.times) {
     if (!SetModificationTime(HostPath(root, t.path), t.when)) {
-      std::cout << "FAIL " << file << ":" << c.line << " " << c.name << "\n  bad mtime: " << t.path << " "
-                << t.when << "\n";
+      std::cout << "FAIL " << file << ":" << c.line << " " << c.name << "\n  bad mtime: " << t.path
+                << " " << t.when << "\n";
       std::error_code ignored;
       fs::remove_all(scratch, ignored);
       return false;
@@ -367,7 +378,8 @@ bool RunCase(const std::string& shell, const std::string& file, const Case& c) {
       const std::string a = i < actual.size() ? actual[i] : "<nothing>";
       if (i < expected.size() && i < actual.size() && LineMatches(e, a)) continue;
       {
-        problems.push_back("output line " + std::to_string(i + 1) + ":\n    expected: " + e + "\n    actual:   " + a);
+        problems.push_back("output line " + std::to_string(i + 1) + ":\n    expected: " + e +
+                           "\n    actual:   " + a);
         break;
       }
     }
@@ -382,13 +394,17 @@ bool RunCase(const std::string& shell, const std::string& file, const Case& c) {
     }
     const std::string actual = ToHex(ReadFile(host));
     const std::string expected = ToHex(FromHex(hex));
-    if (actual != expected) problems.push_back("file " + device + ":\n    expected: " + expected + "\n    actual:   " + actual);
+    if (actual != expected)
+      problems.push_back("file " + device + ":\n    expected: " + expected +
+                         "\n    actual:   " + actual);
   }
   for (const auto& text : c.stderrHas) {
-    if (result.err.find(text) == std::string::npos) problems.push_back("standard error lacks: " + text);
+    if (result.err.find(text) == std::string::npos)
+      problems.push_back("standard error lacks: " + text);
   }
   if (result.exitCode != c.exitCode) {
-    problems.push_back("exit code " + std::to_string(result.exitCode) + ", expected " + std::to_string(c.exitCode));
+    problems.push_back("exit code " + std::to_string(result.exitCode) + ", expected " +
+                       std::to_string(c.exitCode));
   }
   std::error_code ignored;
   fs::remove_all(scratch, ignored);

@@ -1,8 +1,8 @@
 // The function-key bar and the find bar from the keyboard, the menus, and
 // the file dialogs of Open and Select Path.
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFileDialog>
-#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -27,7 +27,8 @@ namespace {
 QWidget* Focused() { return QApplication::focusWidget(); }
 
 // Answers the next file dialog: checks where it starts, then picks a file.
-void ChooseInNextDialog(const QString& expectedFolder, const QString& file, QStringList* filtersSeen) {
+void ChooseInNextDialog(const QString& expectedFolder, const QString& file,
+                        QStringList* filtersSeen) {
   QTimer::singleShot(0, [=] {
     auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
     if (!dialog) return;
@@ -89,7 +90,9 @@ class BarTest : public QObject {
     WindowFixture f;
     f.TypeLine(QStringLiteral("fnkeybar"));
     auto* bar = f.view()->functionKeyBar();
-    auto button = [bar](const char* name) { return bar->findChild<QPushButton*>(QString::fromLatin1(name)); };
+    auto button = [bar](const char* name) {
+      return bar->findChild<QPushButton*>(QString::fromLatin1(name));
+    };
     f.Type(QStringLiteral("echo ab"));
     QTest::mouseClick(button("BS"), Qt::LeftButton);
     QCOMPARE(f.Input(), QStringLiteral("echo a"));
@@ -154,7 +157,8 @@ class BarTest : public QObject {
   void TheConsoleOffersTheEditMenuAndCtrlMTheMainMenu() {
     WindowFixture f;
     f.Type(QStringLiteral("abc"));
-    QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5), f.console()->viewport()->mapToGlobal(QPoint(5, 5)));
+    QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5),
+                              f.console()->viewport()->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(f.console()->viewport(), &request);
     QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));
     auto* edit = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -190,8 +194,10 @@ class BarTest : public QObject {
   void DeviceFiltersBecomeNameFilters() {
     using tessera::ui::NameFiltersOf;
     QCOMPARE(NameFiltersOf(tessera::GetMessageText(112)),
-             QStringList({QStringLiteral("実行形式 (*.BAT *.EXE)"), QStringLiteral("すべてのファイル (*)")}));
-    QCOMPARE(NameFiltersOf(u"Text|*.txt;*.log"), QStringList({QStringLiteral("Text (*.txt *.log)")}));
+             QStringList({QStringLiteral("実行形式 (*.BAT *.EXE)"),
+                          QStringLiteral("すべてのファイル (*)")}));
+    QCOMPARE(NameFiltersOf(u"Text|*.txt;*.log"),
+             QStringList({QStringLiteral("Text (*.txt *.log)")}));
     // Nothing usable: every file.
     QCOMPARE(NameFiltersOf(u"||"), QStringList({QStringLiteral("* (*)")}));
   }
@@ -203,7 +209,8 @@ class BarTest : public QObject {
     f.TypeLine(QStringLiteral("set FILEFILTER=Notes (*.txt)|*.txt||"));
     f.Type(QStringLiteral("type "));
     QStringList filters;
-    ChooseInNextDialog(QString::fromStdString(f.root().Host("\\Docs")), QStringLiteral("my notes.txt"), &filters);
+    ChooseInNextDialog(QString::fromStdString(f.root().Host("\\Docs")),
+                       QStringLiteral("my notes.txt"), &filters);
     f.view()->SelectPath();
     QCOMPARE(filters, QStringList({QStringLiteral("Notes (*.txt)")}));
     QCOMPARE(f.Input(), QStringLiteral("type \"\\Docs\\my notes.txt\" "));
@@ -216,7 +223,8 @@ class BarTest : public QObject {
     WindowFixture f;
     f.root().WriteHostFile(f.root().Host("\\GO.BAT"), "@echo off\r\necho opened and ran\r\n");
     // A fresh window stands at the root.
-    ChooseInNextDialog(QString::fromStdString(f.root().Host("\\")), QStringLiteral("GO.BAT"), nullptr);
+    ChooseInNextDialog(QString::fromStdString(f.root().Host("\\")), QStringLiteral("GO.BAT"),
+                       nullptr);
     f.Key(Qt::Key_O, Qt::ControlModifier);
     QVERIFY(f.Text().contains(QStringLiteral("\nopened and ran\n")));
     QCOMPARE(Q(f.view()->history().at(0)), QStringLiteral("CALL \\GO.BAT"));

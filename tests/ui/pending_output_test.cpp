@@ -1,5 +1,7 @@
 // Output gathered while a command runs must leave the console holding
 // exactly what a console written line by line holds.
+#include "ui/pending_output.h"
+
 #include <QTest>
 #include <random>
 
@@ -7,7 +9,6 @@
 #include "shell/output.h"
 #include "test_suites.h"
 #include "ui/console_edit.h"
-#include "ui/pending_output.h"
 
 using tessera::MemoryConsole;
 using tessera::ui::ConsoleEdit;
@@ -81,7 +82,8 @@ class PendingOutputTest : public QObject {
     for (int step = 0; step < 4000; ++step) {
       const unsigned kind = random() % 100;
       const bool longText = kind < 2;
-      const std::u16string text = RandomText(random, longText ? 9000 + random() % 20000 : random() % 120, !longText);
+      const std::u16string text =
+          RandomText(random, longText ? 9000 + random() % 20000 : random() % 120, !longText);
       if (kind < 60) {
         both([&] { tessera::PrintLine(text); });
       } else if (kind < 90) {

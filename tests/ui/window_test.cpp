@@ -4,14 +4,15 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTimer>
 #include <QTest>
 #include <QTextBlock>
+#include <QTimer>
 #include <memory>
 
 #include "shell/output.h"
 #include "shell/settings.h"
 #include "support/temp_root.h"
+#include "test_suites.h"
 #include "ui/console_edit.h"
 #include "ui/console_search.h"
 #include "ui/find_bar.h"
@@ -19,7 +20,6 @@
 #include "ui/main_window.h"
 #include "ui/open_command.h"
 #include "ui/tessera_view.h"
-#include "test_suites.h"
 #include "window_fixture.h"
 
 using tessera::testing::Q;
@@ -68,7 +68,8 @@ class ConsoleSurfaceTest : public QObject {
   void WritersTrimTheOldestLines() {
     ConsoleEdit console;
     tessera::SetConsoleSurface(&console);
-    for (int i = 0; i < 3000; ++i) tessera::PrintLine(U16(QStringLiteral("line %1 of the output").arg(i)));
+    for (int i = 0; i < 3000; ++i)
+      tessera::PrintLine(U16(QStringLiteral("line %1 of the output").arg(i)));
     tessera::SetConsoleSurface(nullptr);
     QVERIFY(console.TextLength() < tessera::kConsoleTextLimit);
     const QString text = console.toPlainText();
@@ -184,7 +185,8 @@ class ConsoleEditingTest : public QObject {
     WindowFixture f;
     f.window().resize(200, 300);
     QApplication::processEvents();
-    const QString words = QStringLiteral("echo ") + QString(QStringLiteral("word ")).repeated(40).trimmed();
+    const QString words =
+        QStringLiteral("echo ") + QString(QStringLiteral("word ")).repeated(40).trimmed();
     f.Type(words);
     QVERIFY(f.console()->document()->lastBlock().layout()->lineCount() > 1);
     QCOMPARE(f.Input(), words);
@@ -420,7 +422,8 @@ class OpenTest : public QObject {
 
   void OpeningAnUpperCaseBatchFileCallsIt() {
     WindowFixture f;
-    f.root().WriteHostFile(f.root().Host("\\My Dir\\RUN.BAT"), "@echo off\r\necho ran the batch\r\n");
+    f.root().WriteHostFile(f.root().Host("\\My Dir\\RUN.BAT"),
+                           "@echo off\r\necho ran the batch\r\n");
     f.view()->OpenPath(u"\\My Dir\\RUN.BAT", false);
     QVERIFY(f.Text().contains(QStringLiteral("\nran the batch\n")));
     QCOMPARE(Q(f.view()->history().at(0)), QStringLiteral("CALL \"\\My Dir\\RUN.BAT\""));
@@ -448,7 +451,8 @@ class WindowSettingsTest : public QObject {
   void ColoursFontAndWrapComeFromTheSettingsAndAreKept() {
     tessera::testing::TempRoot root;
     QVERIFY(tessera::WriteSettingInt(tessera::kSettingsSection, u"COLOR_TEXT", 0x0000FF).ok());
-    QVERIFY(tessera::WriteSettingInt(tessera::kSettingsSection, u"COLOR_BACKGROUND", 0xFF0000).ok());
+    QVERIFY(
+        tessera::WriteSettingInt(tessera::kSettingsSection, u"COLOR_BACKGROUND", 0xFF0000).ok());
     QVERIFY(tessera::WriteSettingInt(tessera::kSettingsSection, u"FONT3_SIZE", 14).ok());
     {
       TesseraView view;
@@ -472,7 +476,9 @@ class WindowSettingsTest : public QObject {
     const qsizetype at = text.indexOf(QStringLiteral("\nhello")) + 1;
     QTextCursor cursor(f.console()->document());
     cursor.setPosition(static_cast<int>(at));
-    cursor.setPosition(static_cast<int>(at + 7), QTextCursor::KeepAnchor);  // "hello", its line end and the prompt's backslash
+    cursor.setPosition(
+        static_cast<int>(at + 7),
+        QTextCursor::KeepAnchor);  // "hello", its line end and the prompt's backslash
     f.console()->setTextCursor(cursor);
     f.view()->CopyToCommandLine();
     QCOMPARE(f.Input(), QStringLiteral("hello\\"));
@@ -497,7 +503,8 @@ class FindTest : public QObject {
     f.view()->findBar()->edit()->setText(QStringLiteral("alpha"));
     f.view()->ShowFindBar(true);
     QTest::keyClick(f.view()->findBar()->edit(), Qt::Key_Down);
-    QCOMPARE(f.console()->textCursor().selectionStart(), static_cast<int>(text.indexOf(QStringLiteral("alpha"))));
+    QCOMPARE(f.console()->textCursor().selectionStart(),
+             static_cast<int>(text.indexOf(QStringLiteral("alpha"))));
     QCOMPARE(f.view()->flashCount(), 0);
     // Nothing to find: the console flashes.
     f.view()->findBar()->edit()->setText(QStringLiteral("zeta"));
@@ -508,16 +515,22 @@ class FindTest : public QObject {
   void SearchRules() {
     using tessera::ui::FindInConsoleText;
     const QString text = QStringLiteral("ab ab ab");
-    QCOMPARE(FindInConsoleText(text, 0, 2, QStringLiteral("ab"), false, true), std::optional<qsizetype>(3));
-    QCOMPARE(FindInConsoleText(text, 6, 8, QStringLiteral("ab"), false, true), std::optional<qsizetype>(0));
+    QCOMPARE(FindInConsoleText(text, 0, 2, QStringLiteral("ab"), false, true),
+             std::optional<qsizetype>(3));
+    QCOMPARE(FindInConsoleText(text, 6, 8, QStringLiteral("ab"), false, true),
+             std::optional<qsizetype>(0));
     // The only occurrence, selected: nothing else to find.
     QCOMPARE(FindInConsoleText(QStringLiteral("x ab y"), 2, 4, QStringLiteral("ab"), false, true),
              std::nullopt);
-    QCOMPARE(FindInConsoleText(QStringLiteral("x ab y"), 2, 4, QStringLiteral("ab"), true, true), std::nullopt);
-    QCOMPARE(FindInConsoleText(text, 3, 5, QStringLiteral("ab"), true, true), std::optional<qsizetype>(0));
-    QCOMPARE(FindInConsoleText(text, 0, 2, QStringLiteral("ab"), true, true), std::optional<qsizetype>(6));
+    QCOMPARE(FindInConsoleText(QStringLiteral("x ab y"), 2, 4, QStringLiteral("ab"), true, true),
+             std::nullopt);
+    QCOMPARE(FindInConsoleText(text, 3, 5, QStringLiteral("ab"), true, true),
+             std::optional<qsizetype>(0));
+    QCOMPARE(FindInConsoleText(text, 0, 2, QStringLiteral("ab"), true, true),
+             std::optional<qsizetype>(6));
     QCOMPARE(FindInConsoleText(text, 0, 0, QStringLiteral("AB"), false, true), std::nullopt);
-    QCOMPARE(FindInConsoleText(text, 0, 0, QStringLiteral("AB"), false, false), std::optional<qsizetype>(0));
+    QCOMPARE(FindInConsoleText(text, 0, 0, QStringLiteral("AB"), false, false),
+             std::optional<qsizetype>(0));
     // Backward scans without overlap: in "aaa" the matches of "aa" are at 0 only.
     QCOMPARE(FindInConsoleText(QStringLiteral("aaa"), 3, 3, QStringLiteral("aa"), true, true),
              std::optional<qsizetype>(0));

@@ -11,7 +11,8 @@
 
 namespace tessera::tools {
 
-inline constexpr std::u16string_view kInputReadError = u"入力ファイルの読み込みでエラーが発生しました。";
+inline constexpr std::u16string_view kInputReadError =
+    u"入力ファイルの読み込みでエラーが発生しました。";
 inline constexpr std::u16string_view kOutputWriteError = u"データの出力中にエラーが発生しました。";
 
 enum class OptionLetter {
@@ -37,9 +38,13 @@ std::optional<std::size_t> ReadSlashOptions(std::u16string_view text, Take&& tak
     char16_t letter = pos < text.size() ? text[pos] : u'\0';
     if (letter >= u'a' && letter <= u'z') letter = static_cast<char16_t>(letter - u'a' + u'A');
     switch (take(letter)) {
-      case OptionLetter::Taken: ++pos; break;
-      case OptionLetter::Unknown: break;
-      case OptionLetter::Stop: return std::nullopt;
+      case OptionLetter::Taken:
+        ++pos;
+        break;
+      case OptionLetter::Unknown:
+        break;
+      case OptionLetter::Stop:
+        return std::nullopt;
     }
   }
   return pos;

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "tools/common/slash_options.h"
 #include "tools/common/line_reader.h"
+#include "tools/common/slash_options.h"
 #include "tools/sort/line_order.h"
 
 namespace tessera::tools {
@@ -17,18 +17,26 @@ constexpr std::u16string_view kUsage[] = {
     u" filename  入力ファイル",
 };
 
-
 }  // namespace
 
 SortOptions ParseSortCommandLine(std::u16string_view text, std::u16string_view directory) {
   SortOptions options;
   const auto nameStart = ReadSlashOptions(text, [&options](char16_t letter) {
     switch (letter) {
-      case u'H': options.usage = true; return OptionLetter::Stop;
-      case u'Q': options.unique = true; return OptionLetter::Taken;
-      case u'R': options.descending = true; return OptionLetter::Taken;
-      case u'U': options.unicode = true; return OptionLetter::Taken;
-      default: return OptionLetter::Unknown;
+      case u'H':
+        options.usage = true;
+        return OptionLetter::Stop;
+      case u'Q':
+        options.unique = true;
+        return OptionLetter::Taken;
+      case u'R':
+        options.descending = true;
+        return OptionLetter::Taken;
+      case u'U':
+        options.unicode = true;
+        return OptionLetter::Taken;
+      default:
+        return OptionLetter::Unknown;
     }
   });
   if (nameStart) options.file = ReadRestAsFileName(text, *nameStart, directory);

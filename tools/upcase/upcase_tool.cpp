@@ -16,9 +16,14 @@ UpcaseOptions ParseUpcaseCommandLine(std::u16string_view text, std::u16string_vi
   UpcaseOptions options;
   const auto nameStart = ReadSlashOptions(text, [&options](char16_t letter) {
     switch (letter) {
-      case u'H': options.usage = true; return OptionLetter::Stop;
-      case u'U': options.unicode = true; return OptionLetter::Taken;
-      default: return OptionLetter::Unknown;
+      case u'H':
+        options.usage = true;
+        return OptionLetter::Stop;
+      case u'U':
+        options.unicode = true;
+        return OptionLetter::Taken;
+      default:
+        return OptionLetter::Unknown;
     }
   });
   if (nameStart) options.file = ReadRestAsFileName(text, *nameStart, directory);
