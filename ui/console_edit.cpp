@@ -12,17 +12,14 @@
 #include <QTextCursor>
 #include <algorithm>
 
+#include "ui/qt_text.h"
+
 namespace tessera::ui {
 
 namespace {
 
 // A focus change this soon after a press belongs to that press.
 constexpr qint64 kTapFocusMilliseconds = 200;
-
-std::u16string ToU16(const QString& text) {
-  return std::u16string(reinterpret_cast<const char16_t*>(text.utf16()),
-                        static_cast<std::size_t>(text.size()));
-}
 
 // Pasted text joins the command line as one line: each line end becomes one
 // blank (Linux clipboards end lines with LF alone, others with CR LF).
