@@ -86,6 +86,7 @@ TesseraView::TesseraView(QWidget* parent)
   connect(findBar_, &FindBar::searchAgainRequested, this, [this] { FindNext(findBackward_); });
   connect(findBar_, &FindBar::findRequested, this, &TesseraView::FindNext);
   connect(findBar_, &FindBar::closeClicked, this, [this] { ShowFindBar(false); });
+  AddFunctionKeyShortcuts();
 
   enterTimer_.setSingleShot(true);
   enterTimer_.setInterval(static_cast<int>(kDoubleEnterInterval) + 100);

@@ -90,6 +90,7 @@ class TesseraView : public QWidget, public Host {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void AddFunctionKeyShortcuts();
   void BeginCommand();
   void EndCommand();
   // FNKEYBAR and FINDBAR; false for any other line.

@@ -1,7 +1,10 @@
 // Running a function key: its command text is typed at the caret, and each
 // Enter mark in it runs the command line.
+#include <QShortcut>
+
 #include "shell/output.h"
 #include "ui/console_edit.h"
+#include "ui/function_key_bar.h"
 #include "ui/tessera_view.h"
 #include "ui/window_settings.h"
 
@@ -13,6 +16,17 @@ namespace {
 constexpr qint64 kKeyBarFocusMilliseconds = 500;
 
 }  // namespace
+
+void TesseraView::AddFunctionKeyShortcuts() {
+  // The keyboard's F1..F10 press the bar's buttons f1..f10, shown or not:
+  // in eight-key mode F5 and F10 have no button and do nothing.
+  for (int button = 1; button <= kFunctionKeyCount; ++button) {
+    auto* shortcut = new QShortcut(QKeySequence(Qt::Key_F1 + (button - 1)), this);
+    shortcut->setContext(Qt::WindowShortcut);
+    connect(shortcut, &QShortcut::activated, this,
+            [this, button] { RunFunctionKey(keyBar_->settingOfButton(button)); });
+  }
+}
 
 void TesseraView::RunFunctionKey(int setting) {
   if (setting < 1 || setting > kFunctionKeyCount) return;

@@ -387,6 +387,25 @@ class FunctionKeyTest : public QObject {
     QCOMPARE(Q(f.view()->history().at(1)), QStringLiteral("echo first"));
   }
 
+  void KeyboardFunctionKeysPressTheBarsButtons() {
+    WindowFixture f;
+    // Hidden bar or not, F1 runs the first key's "DIR \n".
+    QVERIFY(f.view()->functionKeyBar()->isHidden());
+    f.Key(Qt::Key_F1);
+    QCOMPARE(Q(f.view()->history().at(0)), QStringLiteral("DIR"));
+    f.Key(Qt::Key_F2);
+    QCOMPARE(f.Input(), QStringLiteral("CD "));
+    f.view()->ClearCommandLine();
+    // Eight keys: F6 is the button that runs the fifth command, F5 has none.
+    QVERIFY(tessera::WriteSettingInt(tessera::kSettingsSection, u"FKEY_SHOW_10_BUTTONS", 0).ok());
+    f.TypeLine(QStringLiteral("fnkeybar"));
+    f.console()->setFocus();
+    f.Key(Qt::Key_F5);
+    QCOMPARE(f.Input(), QString());
+    f.Key(Qt::Key_F6);
+    QCOMPARE(f.Input(), QStringLiteral("TYPE "));
+  }
+
   void EightKeysHideF5AndF10() {
     WindowFixture f;
     QVERIFY(tessera::WriteSettingInt(tessera::kSettingsSection, u"FKEY_SHOW_10_BUTTONS", 0).ok());
