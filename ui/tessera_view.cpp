@@ -44,7 +44,7 @@ TesseraView::TesseraView(QWidget* parent)
   palette.setColor(QPalette::Text, ReadTextColor());
   console_->setPalette(palette);
   SelectFont(ReadFontIndex());
-  SetWordWrap(ReadWordWrap());
+  ApplyWordWrap(ReadWordWrap());
 
   flashFrame_->setStyleSheet(QStringLiteral("background-color: palette(highlight);"));
   flashFrame_->hide();
@@ -122,6 +122,7 @@ void TesseraView::BeginCommand() {
   session.stopRequested = false;
   console_->SetBusy(true);
   SetSoftKeyLabel(kLabelCommandRunning);
+  emit commandRunningChanged(true);
 }
 
 void TesseraView::EndCommand() {
@@ -134,6 +135,7 @@ void TesseraView::EndCommand() {
   console_->MarkInputStart();
   historyCursor_ = -1;
   console_->GoToCaret();
+  emit commandRunningChanged(false);
 }
 
 void TesseraView::RunCommandLine() {
@@ -178,6 +180,9 @@ void TesseraView::Flash() {
 }
 
 bool TesseraView::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == console_ && event->type() == QEvent::ShortcutOverride && scrollMode_ &&
+      !Session().commandRunning)
+    return HandleScrollModeShortcut(static_cast<QKeyEvent*>(event));
   if (watched != console_ || event->type() != QEvent::KeyPress)
     return QWidget::eventFilter(watched, event);
   auto* key = static_cast<QKeyEvent*>(event);

@@ -85,18 +85,24 @@ class TesseraView : public QWidget, public Host {
   void softKeyLabelChanged(const QString& label);
   // EXIT ran: the window closes now that the line is done.
   void closeWanted();
+  // A command line started (true) or ended (false).
+  void commandRunningChanged(bool running);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void AddFunctionKeyShortcuts();
+  // Word wrap on or off, keeping what is shown; the focus stays.
+  void ApplyWordWrap(bool on);
   void BeginCommand();
   void EndCommand();
   // FNKEYBAR and FINDBAR; false for any other line.
   bool RunViewCommand(std::u16string_view line);
   void HandleEnter();
   bool HandleScrollModeKey(QKeyEvent* event);
+  // A key about to reach the shortcuts in scroll mode.
+  bool HandleScrollModeShortcut(QKeyEvent* event);
   void EnterScrollMode();
   void LeaveScrollMode();
   void Flash();

@@ -16,6 +16,7 @@ void TesseraView::ShowFunctionKeyBar(bool show) {
   } else {
     keyBar_->hide();
     FocusConsole();
+    console_->GoToCaret();
   }
 }
 
@@ -27,6 +28,7 @@ void TesseraView::ShowFindBar(bool show) {
   } else {
     findBar_->hide();
     FocusConsole();
+    console_->GoToCaret();
   }
 }
 
@@ -40,7 +42,8 @@ void TesseraView::FocusFunctionKeyBar() {
 
 void TesseraView::FocusConsole() {
   console_->setFocus();
-  console_->GoToCaret();
+  // Scroll mode keeps what it shows; the caret comes back when it ends.
+  if (!scrollMode_) console_->GoToCaret();
   SetSoftKeyLabel(Session().commandRunning ? kLabelCommandRunning : kLabelConsoleFocus);
   SetTitlePrefix(scrollMode_ ? kPrefixScroll : 0);
 }

@@ -5,7 +5,6 @@
 
 #include "shell/output.h"
 #include "ui/console_edit.h"
-#include "ui/qt_text.h"
 #include "ui/tessera_view.h"
 
 namespace tessera::ui {
@@ -17,20 +16,25 @@ void TesseraView::ClearCommandLine() {
 
 void TesseraView::CopyToCommandLine() {
   if (Session().commandRunning) return;
+  // The output part of the selection goes to the clipboard; with none
+  // selected the clipboard keeps what it has. Either way its text comes to
+  // the caret as one line, and the clipboard keeps it so.
   QTextCursor cursor = console_->textCursor();
   const int start = cursor.selectionStart();
   const int end = std::min(cursor.selectionEnd(), console_->inputStart());
-  if (end <= start) return;
-  cursor.setPosition(start);
-  cursor.setPosition(end, QTextCursor::KeepAnchor);
-  QString text = cursor.selectedText();
+  QClipboard* clipboard = QApplication::clipboard();
+  if (end > start) {
+    cursor.setPosition(start);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    clipboard->setText(cursor.selectedText());
+  }
+  QString text = clipboard->text();
   text.remove(QChar::ParagraphSeparator);
   text.remove(QChar(u'\r'));
   text.remove(QChar(u'\n'));
-  // The clipboard keeps the text as it went into the command line.
-  QApplication::clipboard()->setText(text);
+  if (!text.isEmpty()) clipboard->setText(text);
   console_->GoToCaret();
-  console_->ReplaceInput(ToU16(text), false);
+  console_->PasteAtCaret();
 }
 
 }  // namespace tessera::ui

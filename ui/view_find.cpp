@@ -13,7 +13,8 @@ void TesseraView::Find() {
   QString selected = console_->textCursor().selectedText();
   const qsizetype lineEnd = selected.indexOf(QChar::ParagraphSeparator);
   if (lineEnd >= 0) selected.truncate(lineEnd);
-  if (!selected.isEmpty()) findBar_->edit()->setText(selected);
+  // The selection is what to find; with none the bar starts empty.
+  findBar_->edit()->setText(selected);
   ShowFindBar(true);
 }
 
@@ -36,11 +37,16 @@ void TesseraView::Search(const QString& text, bool backward, bool caseSensitive)
   const auto found = FindInConsoleText(whole, selection.selectionStart(), selection.selectionEnd(),
                                        text, backward, caseSensitive);
   if (found) {
+    const int top = console_->FirstVisibleLine();
     QTextCursor cursor(console_->document());
     cursor.setPosition(static_cast<int>(*found));
     cursor.setPosition(static_cast<int>(*found + text.size()), QTextCursor::KeepAnchor);
     console_->setTextCursor(cursor);
     console_->ensureCursorVisible();
+    // A match that needed scrolling stands three lines below the top, so
+    // that what leads up to it shows too.
+    if (console_->FirstVisibleLine() != top)
+      console_->ScrollToLine(console_->VisualLineOf(static_cast<int>(*found)) - 3);
   } else {
     Flash();
   }

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 
 #include "ui/console_edit.h"
+#include "ui/scroll_mode_keys.h"
 #include "ui/tessera_view.h"
 
 namespace tessera::ui {
@@ -39,38 +40,43 @@ void TesseraView::LeaveScrollMode() {
 }
 
 bool TesseraView::HandleScrollModeKey(QKeyEvent* event) {
-  const int key = event->key();
-  switch (key) {
-    case Qt::Key_Up:
-    case Qt::Key_Down: {
-      QKeyEvent page(QEvent::KeyPress, key == Qt::Key_Up ? Qt::Key_PageUp : Qt::Key_PageDown,
-                     Qt::NoModifier);
+  switch (ClassifyScrollModeKey(event->key(), event->modifiers())) {
+    case ScrollModeKey::PageUp:
+    case ScrollModeKey::PageDown: {
+      const bool up = event->key() == Qt::Key_Up;
+      QKeyEvent page(QEvent::KeyPress, up ? Qt::Key_PageUp : Qt::Key_PageDown, Qt::NoModifier);
       QApplication::sendEvent(console_, &page);
       return true;
     }
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
+    case ScrollModeKey::Deliver:
       return false;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
+    case ScrollModeKey::End:
+      LeaveScrollMode();
+      return false;
+    case ScrollModeKey::EndAndSwallow:
       LeaveScrollMode();
       return true;
-    case Qt::Key_Tab:
-    case Qt::Key_Escape:
-    case Qt::Key_Space:
-      LeaveScrollMode();
-      return key == Qt::Key_Tab && !(event->modifiers() & Qt::ControlModifier);
-    default:
-      break;
-  }
-  const QString text = event->text();
-  if (!text.isEmpty() && text.at(0).isPrint()) {
-    LeaveScrollMode();
-    return false;
+    case ScrollModeKey::Swallow:
+      return true;
   }
   return true;
+}
+
+bool TesseraView::HandleScrollModeShortcut(QKeyEvent* event) {
+  // The function keys end scroll mode themselves, as the bar's buttons do.
+  if (event->key() >= Qt::Key_F1 && event->key() <= Qt::Key_F10) return false;
+  switch (ClassifyScrollModeKey(event->key(), event->modifiers())) {
+    case ScrollModeKey::End:
+      // Ended before the shortcut runs: Ctrl+F finds, Ctrl+V pastes.
+      LeaveScrollMode();
+      return false;
+    case ScrollModeKey::Swallow:
+      // Taken from the shortcuts; the key press that follows is dropped.
+      event->accept();
+      return true;
+    default:
+      return false;
+  }
 }
 
 }  // namespace tessera::ui

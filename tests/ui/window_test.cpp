@@ -595,6 +595,7 @@ int main(int argc, char** argv) {
   run(FindTest());
   failures += RunPendingOutputTests(argc, argv);
   failures += RunBarTests(argc, argv);
+  failures += RunViewRuleTests(argc, argv);
   return failures == 0 ? 0 : 1;
 }
 
