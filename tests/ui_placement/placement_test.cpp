@@ -138,7 +138,6 @@ class PlacementTest : public QObject {
 };
 
 int main(int argc, char** argv) {
-  qputenv("LC_ALL", "C.UTF-8");
   QApplication app(argc, argv);
   PlacementTest test;
   return QTest::qExec(&test, argc, argv);
