@@ -25,14 +25,22 @@ struct KeySymbols {
 
 // The digit row and the punctuation keys 0xBA..0xC0 of a US keyboard.
 constexpr KeySymbols kSymbolKeys[] = {
-    {0x30, Qt::Key_0, Qt::Key_ParenRight},    {0x31, Qt::Key_1, Qt::Key_Exclam},
-    {0x32, Qt::Key_2, Qt::Key_At},            {0x33, Qt::Key_3, Qt::Key_NumberSign},
-    {0x34, Qt::Key_4, Qt::Key_Dollar},        {0x35, Qt::Key_5, Qt::Key_Percent},
-    {0x36, Qt::Key_6, Qt::Key_AsciiCircum},   {0x37, Qt::Key_7, Qt::Key_Ampersand},
-    {0x38, Qt::Key_8, Qt::Key_Asterisk},      {0x39, Qt::Key_9, Qt::Key_ParenLeft},
-    {0xBA, Qt::Key_Semicolon, Qt::Key_Colon}, {0xBB, Qt::Key_Equal, Qt::Key_Plus},
-    {0xBC, Qt::Key_Comma, Qt::Key_Less},      {0xBD, Qt::Key_Minus, Qt::Key_Underscore},
-    {0xBE, Qt::Key_Period, Qt::Key_Greater},  {0xBF, Qt::Key_Slash, Qt::Key_Question},
+    {0x30, Qt::Key_0, Qt::Key_ParenRight},
+    {0x31, Qt::Key_1, Qt::Key_Exclam},
+    {0x32, Qt::Key_2, Qt::Key_At},
+    {0x33, Qt::Key_3, Qt::Key_NumberSign},
+    {0x34, Qt::Key_4, Qt::Key_Dollar},
+    {0x35, Qt::Key_5, Qt::Key_Percent},
+    {0x36, Qt::Key_6, Qt::Key_AsciiCircum},
+    {0x37, Qt::Key_7, Qt::Key_Ampersand},
+    {0x38, Qt::Key_8, Qt::Key_Asterisk},
+    {0x39, Qt::Key_9, Qt::Key_ParenLeft},
+    {0xBA, Qt::Key_Semicolon, Qt::Key_Colon},
+    {0xBB, Qt::Key_Equal, Qt::Key_Plus},
+    {0xBC, Qt::Key_Comma, Qt::Key_Less},
+    {0xBD, Qt::Key_Minus, Qt::Key_Underscore},
+    {0xBE, Qt::Key_Period, Qt::Key_Greater},
+    {0xBF, Qt::Key_Slash, Qt::Key_Question},
     {0xC0, Qt::Key_QuoteLeft, Qt::Key_AsciiTilde},
 };
 

@@ -19,9 +19,9 @@
 #include "window_fixture.h"
 
 using tessera::testing::U16;
-using tessera::ui::ConsoleEdit;
 using tessera::testing::WindowFixture;
 using tessera::ui::ClassifyScrollModeKey;
+using tessera::ui::ConsoleEdit;
 using tessera::ui::ScrollModeKey;
 
 namespace {
@@ -29,7 +29,8 @@ namespace {
 // Output lines "item 000", "item 001", ... through TYPE, then the prompt.
 void FillOutput(WindowFixture& f, int lines) {
   std::string text;
-  for (int i = 0; i < lines; ++i) text += QStringLiteral("item %1\r\n").arg(i, 3, 10, QChar(u'0')).toStdString();
+  for (int i = 0; i < lines; ++i)
+    text += QStringLiteral("item %1\r\n").arg(i, 3, 10, QChar(u'0')).toStdString();
   f.root().WriteHostFile(f.root().Host("\\items.txt"), text);
   f.TypeLine(QStringLiteral("type items.txt"));
 }
@@ -84,10 +85,10 @@ class ViewRulesTest : public QObject {
   void ScrollModeEndsOnlyWithTypingKeys() {
     // Letters, digits and the punctuation keys of 0xBA..0xC0 with either
     // of their symbols; not [ ] \ ' nor the keypad.
-    for (const Qt::Key key : {Qt::Key_A, Qt::Key_Z, Qt::Key_0, Qt::Key_Exclam, Qt::Key_Semicolon,
-                              Qt::Key_Colon, Qt::Key_Plus, Qt::Key_Less, Qt::Key_Underscore,
-                              Qt::Key_Period, Qt::Key_Question, Qt::Key_QuoteLeft,
-                              Qt::Key_AsciiTilde, Qt::Key_Space, Qt::Key_Escape, Qt::Key_Tab})
+    for (const Qt::Key key :
+         {Qt::Key_A, Qt::Key_Z, Qt::Key_0, Qt::Key_Exclam, Qt::Key_Semicolon, Qt::Key_Colon,
+          Qt::Key_Plus, Qt::Key_Less, Qt::Key_Underscore, Qt::Key_Period, Qt::Key_Question,
+          Qt::Key_QuoteLeft, Qt::Key_AsciiTilde, Qt::Key_Space, Qt::Key_Escape, Qt::Key_Tab})
       QCOMPARE(ClassifyScrollModeKey(key, Qt::NoModifier), ScrollModeKey::End);
     for (const Qt::Key key : {Qt::Key_BracketLeft, Qt::Key_BracketRight, Qt::Key_Backslash,
                               Qt::Key_Apostrophe, Qt::Key_QuoteDbl, Qt::Key_Home, Qt::Key_Delete,
@@ -217,8 +218,7 @@ class ViewRulesTest : public QObject {
     WindowFixture f;
     f.TypeLine(QStringLiteral("echo alpha"));
     const int at = static_cast<int>(f.Text().indexOf(QStringLiteral("\nalpha")) + 1);
-    f.console()->SetSelection(f.console()->SurfaceIndexOf(at),
-                              f.console()->SurfaceIndexOf(at + 5));
+    f.console()->SetSelection(f.console()->SurfaceIndexOf(at), f.console()->SurfaceIndexOf(at + 5));
     f.view()->Find();
     QLineEdit* edit = f.view()->findBar()->edit();
     QCOMPARE(edit->text(), QStringLiteral("alpha"));
