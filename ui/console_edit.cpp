@@ -10,7 +10,10 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextLayout>
 #include <algorithm>
+
+#include "ui/qt_text.h"
 
 namespace tessera::ui {
 
@@ -18,11 +21,6 @@ namespace {
 
 // A focus change this soon after a press belongs to that press.
 constexpr qint64 kTapFocusMilliseconds = 200;
-
-std::u16string ToU16(const QString& text) {
-  return std::u16string(reinterpret_cast<const char16_t*>(text.utf16()),
-                        static_cast<std::size_t>(text.size()));
-}
 
 // Pasted text joins the command line as one line: each line end becomes one
 // blank (Linux clipboards end lines with LF alone, others with CR LF).
@@ -207,7 +205,7 @@ int ConsoleEdit::GoToCaret() {
   QTextCursor cursor(document());
   cursor.setPosition(caret);
   setTextCursor(cursor);
-  ensureCursorVisible();
+  KeepCaretLineVisible();
   return caret;
 }
 
@@ -279,6 +277,11 @@ void ConsoleEdit::CutInInput() {
   ShowCaret(true);
 }
 
+void ConsoleEdit::CopySelection() {
+  copy();
+  ShowCaret(SelectionInsideInput());
+}
+
 void ConsoleEdit::PasteAtCaret() {
   if (busy_) return;
   const QMimeData* data = QApplication::clipboard()->mimeData();
@@ -320,27 +323,46 @@ void ConsoleEdit::SetBusy(bool busy) {
 void ConsoleEdit::ShowCaret(bool show) {
   caretShown_ = show;
   setCursorWidth(show ? caretWidth_ : 0);
-  if (show) ensureCursorVisible();
+  if (show) KeepCaretLineVisible();
 }
 
-void ConsoleEdit::ScrollToTop(int position) {
-  const QTextCursor selection = textCursor();
-  const int caretIndex = caretIndex_;
-  const bool caretShown = caretShown_;
-  QTextCursor at(document());
-  at.setPosition(std::clamp(position, 0, DocumentLength()));
-  // Coming from below, the editor stops as soon as the line is in view:
-  // at the top.
-  QScrollBar* bar = verticalScrollBar();
-  bar->setValue(bar->maximum());
-  setTextCursor(at);
-  ensureCursorVisible();
-  const int top = bar->value();
-  setTextCursor(selection);
-  bar->setValue(top);
-  caretIndex_ = caretIndex;
-  caretShown_ = caretShown;
-  setCursorWidth(caretShown ? caretWidth_ : 0);
+void ConsoleEdit::ScrollToTop(int position) { ScrollToLine(VisualLineOf(position)); }
+
+int ConsoleEdit::FirstVisibleLine() const { return verticalScrollBar()->value(); }
+
+int ConsoleEdit::VisualLineOf(int position) const {
+  position = std::clamp(position, 0, DocumentLength());
+  const QTextBlock block = document()->findBlock(position);
+  const QTextLayout* layout = block.layout();
+  const QTextLine line =
+      layout ? layout->lineForTextPosition(position - block.position()) : QTextLine();
+  return block.firstLineNumber() + (line.isValid() ? line.lineNumber() : 0);
+}
+
+int ConsoleEdit::FirstVisiblePosition() const {
+  const int top = FirstVisibleLine();
+  const QTextBlock block = document()->findBlockByLineNumber(top);
+  if (!block.isValid()) return DocumentLength();
+  const QTextLayout* layout = block.layout();
+  const int lineInBlock = top - block.firstLineNumber();
+  if (!layout || lineInBlock < 0 || lineInBlock >= layout->lineCount()) return block.position();
+  return block.position() + layout->lineAt(lineInBlock).textStart();
+}
+
+void ConsoleEdit::ScrollToLine(int line) {
+  // The scroll bar counts lines as shown; it stops at its ends.
+  verticalScrollBar()->setValue(line);
+}
+
+void ConsoleEdit::KeepCaretLineVisible() {
+  const int top = FirstVisibleLine();
+  const int visible = std::max(1, verticalScrollBar()->pageStep());
+  const int caretLine = VisualLineOf(textCursor().position());
+  if (caretLine < top) {
+    ScrollToLine(caretLine - 2);
+  } else if (caretLine >= top + visible) {
+    ScrollToLine(caretLine - visible + 2);
+  }
 }
 
 void ConsoleEdit::UpdateCaretWidth() {
@@ -354,7 +376,9 @@ void ConsoleEdit::SetConsoleFont(const QFont& font) {
 }
 
 void ConsoleEdit::TrackCaret() {
-  if (busy_) return;
+  // In scroll mode paging moves the editor's cursor; the caret stays
+  // hidden and its index stays in the command line.
+  if (busy_ || scrollMode_) return;
   const bool inside = SelectionInsideInput();
   if (inside) caretIndex_ = textCursor().position();
   if (inside != caretShown_) ShowCaret(inside);
@@ -368,8 +392,7 @@ void ConsoleEdit::keyPressEvent(QKeyEvent* event) {
     return;
   }
   if (event->matches(QKeySequence::Copy)) {
-    copy();
-    ShowCaret(SelectionInsideInput());
+    CopySelection();
     return;
   }
   if (event->matches(QKeySequence::Cut)) {
@@ -550,11 +573,17 @@ bool ConsoleEdit::viewportEvent(QEvent* event) {
 }
 
 void ConsoleEdit::resizeEvent(QResizeEvent* event) {
+  // Scroll mode keeps the line at the top, however the lines wrap anew.
+  const int top = scrollMode_ ? FirstVisiblePosition() : 0;
   QPlainTextEdit::resizeEvent(event);
   if (busy_) return;
+  if (scrollMode_) {
+    ScrollToTop(top);
+    return;
+  }
   const QTextCursor cursor = textCursor();
   if (!cursor.hasSelection()) {
-    ensureCursorVisible();
+    KeepCaretLineVisible();
   } else if (!SelectionInsideInput()) {
     ShowCaret(false);
   }

@@ -51,6 +51,8 @@ class ConsoleEdit : public QPlainTextEdit, public ConsoleSurface {
   // Removes the part of the selection that lies in the command line.
   void DeleteSelectionInInput();
   void CutInInput();
+  // The caret shows afterwards only when the selection is in the input.
+  void CopySelection();
   void PasteAtCaret();
   // While busy the interpreter's writes are gathered and reach the editor
   // only when the window is repainted: laying out every line as it comes
@@ -71,6 +73,15 @@ class ConsoleEdit : public QPlainTextEdit, public ConsoleSurface {
   // Scrolls so that the line holding the position is the first one shown;
   // the selection stays.
   void ScrollToTop(int position);
+  // Lines as shown (a wrapped line counts each of its parts), from 0.
+  int FirstVisibleLine() const;
+  int VisualLineOf(int position) const;
+  // The first position of the first line shown.
+  int FirstVisiblePosition() const;
+  void ScrollToLine(int line);
+  // Scrolls the caret's line into view with two lines above it when it
+  // lay above the view, and one below it when it lay below.
+  void KeepCaretLineVisible();
   // After a focus change or a new font the caret goes back to the command
   // line once the editor has settled; in scroll mode it stays hidden.
   void StartCaretTimer(int milliseconds);

@@ -4,16 +4,9 @@
 #include <QFileInfo>
 
 #include "platform/device.h"
+#include "ui/qt_text.h"
 
 namespace tessera::ui {
-
-namespace {
-
-QString ToQString(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 QStringList NameFiltersOf(std::u16string_view filter) {
   const QStringList parts = ToQString(filter).split(QChar(u'|'));

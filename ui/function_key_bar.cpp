@@ -1,6 +1,6 @@
 #include "ui/function_key_bar.h"
 
-#include <QGridLayout>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <algorithm>
 
@@ -11,42 +11,41 @@ namespace tessera::ui {
 namespace {
 
 constexpr int kKeysPerRow = 5;
+// Between two buttons and at the bar's edges.
+constexpr int kGap = 2;
+// Room beside the text of a fixed button.
+constexpr int kTextPadding = 6;
+// The narrowest a key becomes before the window stops shrinking.
+constexpr int kMinimumKeyWidth = 16;
 
 }  // namespace
 
 FunctionKeyBar::FunctionKeyBar(QWidget* parent) : QWidget(parent) {
-  auto* grid = new QGridLayout(this);
-  grid->setContentsMargins(2, 2, 2, 2);
-  grid->setSpacing(2);
+  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   for (int button = 1; button <= kFunctionKeyCount; ++button) {
     auto* key = new QPushButton(this);
     key->setObjectName(QStringLiteral("f%1").arg(button));
     keys_[static_cast<std::size_t>(button - 1)] = key;
-    grid->addWidget(key, (button - 1) / kKeysPerRow, (button - 1) % kKeysPerRow);
     connect(key, &QPushButton::clicked, this,
             [this, button] { emit keyClicked(settings_[static_cast<std::size_t>(button - 1)]); });
     key->installEventFilter(this);
   }
   struct Fixed {
     const char* text;
-    int row, column, span;
     void (FunctionKeyBar::*signal)();
   };
-  const Fixed fixed[] = {{"SP", 0, 5, 1, &FunctionKeyBar::spaceClicked},
-                         {"BS", 0, 6, 1, &FunctionKeyBar::backspaceClicked},
-                         {"...", 0, 7, 1, &FunctionKeyBar::selectPathClicked},
-                         {"Enter", 1, 5, 2, &FunctionKeyBar::enterClicked},
-                         {"X", 1, 7, 1, &FunctionKeyBar::closeClicked}};
+  const Fixed fixed[] = {{"SP", &FunctionKeyBar::spaceClicked},
+                         {"BS", &FunctionKeyBar::backspaceClicked},
+                         {"...", &FunctionKeyBar::selectPathClicked},
+                         {"Enter", &FunctionKeyBar::enterClicked},
+                         {"X", &FunctionKeyBar::closeClicked}};
   for (std::size_t i = 0; i < std::size(fixed); ++i) {
     auto* button = new QPushButton(QString::fromLatin1(fixed[i].text), this);
     button->setObjectName(QString::fromLatin1(fixed[i].text));
-    grid->addWidget(button, fixed[i].row, fixed[i].column, 1, fixed[i].span);
     connect(button, &QPushButton::clicked, this, fixed[i].signal);
     button->installEventFilter(this);
     fixed_[i] = button;
   }
-  // The keys share what the fixed buttons leave.
-  for (int column = 0; column < kKeysPerRow; ++column) grid->setColumnStretch(column, 1);
   Rebuild();
 }
 
@@ -62,6 +61,90 @@ void FunctionKeyBar::Rebuild() {
     key->setText(label.empty()
                      ? QStringLiteral("f%1").arg(button)
                      : QString::fromUtf16(label.data(), static_cast<qsizetype>(label.size())));
+  }
+  LayOut();
+}
+
+int FunctionKeyBar::settingOfButton(int button) const {
+  if (button < 1 || button > kFunctionKeyCount) return 0;
+  return settings_[static_cast<std::size_t>(button - 1)];
+}
+
+QPushButton* FunctionKeyBar::fixedButton(const QString& text) const {
+  for (QPushButton* button : fixed_) {
+    if (button->text() == text) return button;
+  }
+  return nullptr;
+}
+
+int FunctionKeyBar::KeysPerRow() const { return keys_[4]->isHidden() ? 4 : kKeysPerRow; }
+
+int FunctionKeyBar::ButtonHeight() const { return fixed_[0]->sizeHint().height(); }
+
+int FunctionKeyBar::FixedButtonWidth() const {
+  const QFontMetrics metrics(font());
+  int width = ButtonHeight();
+  for (QPushButton* button : {fixed_[0], fixed_[1], fixed_[2], fixed_[4]})
+    width = std::max(width, metrics.horizontalAdvance(button->text()) + 2 * kTextPadding);
+  const int enter = metrics.horizontalAdvance(fixed_[3]->text()) + 2 * kTextPadding;
+  return std::max(width, (enter - kGap + 1) / 2);
+}
+
+int FunctionKeyBar::FixedBlockWidth() const { return 3 * FixedButtonWidth() + 3 * kGap; }
+
+QSize FunctionKeyBar::BarSize(int keyWidth) const {
+  const int keys = KeysPerRow();
+  return {(keys + 1) * kGap + keys * keyWidth + FixedBlockWidth(), 3 * kGap + 2 * ButtonHeight()};
+}
+
+QSize FunctionKeyBar::sizeHint() const {
+  int keyWidth = kMinimumKeyWidth;
+  for (QPushButton* key : keys_) {
+    if (!key->isHidden()) keyWidth = std::max(keyWidth, key->sizeHint().width());
+  }
+  return BarSize(keyWidth);
+}
+
+QSize FunctionKeyBar::minimumSizeHint() const { return BarSize(kMinimumKeyWidth); }
+
+void FunctionKeyBar::LayOut() {
+  const int height = ButtonHeight();
+  const int fixedWidth = FixedButtonWidth();
+  // The fixed buttons, packed at the right: SP BS ... above, Enter X below.
+  const int fixedLeft = width() - FixedBlockWidth();
+  const int rowTop[2] = {kGap, 2 * kGap + height};
+  for (int i = 0; i < 3; ++i) {
+    fixed_[static_cast<std::size_t>(i)]->setGeometry(fixedLeft + i * (fixedWidth + kGap), rowTop[0],
+                                                     fixedWidth, height);
+  }
+  fixed_[3]->setGeometry(fixedLeft, rowTop[1], 2 * fixedWidth + kGap, height);
+  fixed_[4]->setGeometry(fixedLeft + 2 * (fixedWidth + kGap), rowTop[1], fixedWidth, height);
+  // The keys share the width W left of them: each (W - 12) / 5 with five
+  // to a row, (W - 10) / 4 with four, a gap of 2 before each and one after
+  // the last.
+  const int keys = KeysPerRow();
+  const int keyWidth = std::max(0, (fixedLeft - (keys + 1) * kGap) / keys);
+  for (int row = 0; row < 2; ++row) {
+    int column = 0;
+    for (int i = 0; i < kKeysPerRow; ++i) {
+      QPushButton* key = keys_[static_cast<std::size_t>(row * kKeysPerRow + i)];
+      if (key->isHidden()) continue;
+      key->setGeometry(kGap + column * (keyWidth + kGap), rowTop[row], keyWidth, height);
+      ++column;
+    }
+  }
+}
+
+void FunctionKeyBar::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  LayOut();
+}
+
+void FunctionKeyBar::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+    updateGeometry();
+    LayOut();
   }
 }
 

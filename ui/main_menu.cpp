@@ -27,7 +27,10 @@ struct Item {
       item->setShortcutContext(Qt::WindowShortcut);
       owner->addAction(item);
     }
-    QObject::connect(item, &QAction::triggered, owner, action);
+    // Through its shortcut too, an item does nothing while a command runs.
+    QObject::connect(item, &QAction::triggered, owner, [action] {
+      if (!Session().commandRunning) action();
+    });
     return item;
   }
 };
@@ -61,7 +64,8 @@ MainMenu BuildMainMenu(QWidget* owner, TesseraView* view) {
   ConsoleEdit* console = view->console();
   QAction* cut =
       edit.Add(QStringLiteral("Cu&t"), QKeySequence(), [console] { console->CutInInput(); });
-  QAction* copy = edit.Add(QStringLiteral("&Copy"), QKeySequence(), [console] { console->copy(); });
+  QAction* copy =
+      edit.Add(QStringLiteral("&Copy"), QKeySequence(), [console] { console->CopySelection(); });
   QAction* paste =
       edit.Add(QStringLiteral("&Paste"), QKeySequence(), [console] { console->PasteAtCaret(); });
   QAction* remove = edit.Add(QStringLiteral("&Delete"), QKeySequence(),
@@ -81,9 +85,8 @@ MainMenu BuildMainMenu(QWidget* owner, TesseraView* view) {
     copy->setEnabled(!running && selection.hasSelection());
     paste->setEnabled(!running && ClipboardHasText());
     // Delete takes the part of the selection in the command line.
-    remove->setEnabled(
-        !running && selection.selectionEnd() > console->inputStart() &&
-        (selection.hasSelection() || selection.position() < console->DocumentLength()));
+    remove->setEnabled(!running && selection.hasSelection() &&
+                       selection.selectionEnd() > console->inputStart());
   });
 
   built.view = built.menu->addMenu(QStringLiteral("&View"));
@@ -114,6 +117,11 @@ MainMenu BuildMainMenu(QWidget* owner, TesseraView* view) {
   main.Add(QStringLiteral("E&xit"), QKeySequence(), [owner] { owner->window()->close(); });
   QObject::connect(built.menu, &QMenu::aboutToShow, owner,
                    [menu = built.menu] { EnableWhileIdle(menu); });
+  // Items greyed while a command runs have no working shortcut either,
+  // until the command ends.
+  QObject::connect(view, &TesseraView::commandRunningChanged, owner, [built] {
+    for (QMenu* menu : {built.menu, built.edit, built.view}) EnableWhileIdle(menu);
+  });
   return built;
 }
 

@@ -14,6 +14,7 @@
 #include "ui/function_key_bar.h"
 #include "ui/main_menu.h"
 #include "ui/tessera_view.h"
+#include "ui/window_placement.h"
 #include "ui/window_settings.h"
 
 namespace tessera::ui {
@@ -50,7 +51,7 @@ MainWindow::MainWindow(QWidget* parent)
   if (ReadSettingInt(kSettingsSection, u"SHOW_CMDBAR_SEARCH", 0) == 1) view_->ShowFindBar(true);
   if (ReadSettingInt(kSettingsSection, u"SHOW_CMDBAR_DOS_COMMAND", 0) == 1)
     view_->ShowFunctionKeyBar(true);
-  resize(480, 640);
+  new WindowPlacement(this);
 }
 
 void MainWindow::BuildMenu() {

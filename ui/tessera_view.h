@@ -1,6 +1,10 @@
 // The view of the window: the console, the find bar and the function-key
 // bar. It runs typed lines in its shell context, keeps the command history
-// and is the interpreter's host while a command runs.
+// and is the interpreter's host while a command runs. Its parts live in
+// files of their own: view_bars (the bars, focus, soft key and title),
+// view_function_keys, view_scroll_mode (Enter and scroll mode), view_find,
+// view_history, view_edit_commands, view_display (font and word wrap),
+// view_files (Open and Select Path) and view_host (the interpreter's host).
 #pragma once
 
 #include <QElapsedTimer>
@@ -12,24 +16,16 @@
 #include "shell/history.h"
 #include "shell/host.h"
 #include "shell/shell_context.h"
+#include "ui/window_strings.h"
 
 class QFrame;
+class QKeyEvent;
 
 namespace tessera::ui {
 
 class ConsoleEdit;
 class FindBar;
 class FunctionKeyBar;
-
-// String identifiers of the soft-key labels and title prefixes.
-inline constexpr std::uint32_t kLabelConsoleFocus = 30317;
-inline constexpr std::uint32_t kLabelBarFocus = 30318;
-inline constexpr std::uint32_t kLabelCommandRunning = 30319;
-inline constexpr std::uint32_t kPrefixScroll = 37027;
-inline constexpr std::uint32_t kPrefixFunctionKeys = 37028;
-inline constexpr std::uint32_t kPrefixFind = 37029;
-inline constexpr std::uint32_t kTitleOpen = 31002;
-inline constexpr std::uint32_t kTitleSelectPath = 31003;
 
 class TesseraView : public QWidget, public Host {
   Q_OBJECT
@@ -89,17 +85,24 @@ class TesseraView : public QWidget, public Host {
   void softKeyLabelChanged(const QString& label);
   // EXIT ran: the window closes now that the line is done.
   void closeWanted();
+  // A command line started (true) or ended (false).
+  void commandRunningChanged(bool running);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void AddFunctionKeyShortcuts();
+  // Word wrap on or off, keeping what is shown; the focus stays.
+  void ApplyWordWrap(bool on);
   void BeginCommand();
   void EndCommand();
   // FNKEYBAR and FINDBAR; false for any other line.
   bool RunViewCommand(std::u16string_view line);
   void HandleEnter();
   bool HandleScrollModeKey(QKeyEvent* event);
+  // A key about to reach the shortcuts in scroll mode.
+  bool HandleScrollModeShortcut(QKeyEvent* event);
   void EnterScrollMode();
   void LeaveScrollMode();
   void Flash();
@@ -111,6 +114,10 @@ class TesseraView : public QWidget, public Host {
   // FILEFILTER, else the filter of programs; CUR DIR, else the root.
   std::u16string DialogFilter() const;
   std::u16string DialogFolder() const;
+
+  // Two Enters within this interval enter scroll mode; a single one runs
+  // the empty line once the interval and a little more have passed.
+  static constexpr qint64 kDoubleEnterInterval = 300;
 
   ConsoleEdit* console_;
   FindBar* findBar_;
@@ -134,11 +141,5 @@ class TesseraView : public QWidget, public Host {
   QString softKeyLabel_;
   QString title_;
 };
-
-// The soft-key label or title prefix of a string identifier, with the
-// built-in texts when the string table has none.
-QString WindowString(std::uint32_t id);
-// The application title (string 57344, else "Tessera").
-QString ApplicationTitle();
 
 }  // namespace tessera::ui

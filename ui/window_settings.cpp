@@ -5,6 +5,7 @@
 #include "shell/function_keys.h"
 #include "shell/resources.h"
 #include "shell/settings.h"
+#include "ui/console_face.h"
 
 namespace tessera::ui {
 
@@ -66,8 +67,8 @@ int ReadFontIndex() {
 
 QFont ReadConsoleFont(int index) {
   const int number = index + 1;
-  QFont font(ToQString(
-      ReadSettingString(kSettingsSection, Numbered(u"FONT", number, u"_NAME"), u"Tahoma")));
+  QFont font(InstalledConsoleFace(ToQString(
+      ReadSettingString(kSettingsSection, Numbered(u"FONT", number, u"_NAME"), u"Tahoma"))));
   int size = ReadSettingInt(kSettingsSection, Numbered(u"FONT", number, u"_SIZE"),
                             kDefaultFontSizes[static_cast<std::size_t>(index)]);
   if (size < 1 || size > 144) size = kDefaultFontSizes[static_cast<std::size_t>(index)];

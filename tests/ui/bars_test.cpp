@@ -107,6 +107,54 @@ class BarTest : public QObject {
     QCOMPARE(f.Text(), text);
   }
 
+  // The fixed buttons stand at the right; the keys share the width W left
+  // of them, (W - 12) / 5 each with ten keys and (W - 10) / 4 with eight.
+  void KeysShareTheWidthLeftOfTheFixedButtons() {
+    WindowFixture f;
+    f.TypeLine(QStringLiteral("fnkeybar"));
+    auto* bar = f.view()->functionKeyBar();
+    // Key widths by [ten keys][narrow or wide window].
+    int keyWidths[2][2] = {};
+    for (const bool tenKeys : {true, false}) {
+      QVERIFY(tessera::WriteSettingInt(tessera::kSettingsSection, u"FKEY_SHOW_10_BUTTONS",
+                                       tenKeys ? 1 : 0)
+                  .ok());
+      bar->Rebuild();
+      for (const int wide : {0, 1}) {
+        const int width = wide ? 640 : 360;
+        f.window().resize(width, 400);
+        QApplication::processEvents();
+        QCOMPARE(bar->width(), width);
+        const QRect sp = bar->fixedButton(QStringLiteral("SP"))->geometry();
+        const QRect x = bar->fixedButton(QStringLiteral("X"))->geometry();
+        QCOMPARE(x.right(), width - 3);
+        QCOMPARE(bar->fixedButton(QStringLiteral("Enter"))->geometry().left(), sp.left());
+        const int room = sp.left();
+        const int expected = tenKeys ? (room - 12) / 5 : (room - 10) / 4;
+        int shown = 0;
+        for (int button = 1; button <= 10; ++button) {
+          QPushButton* key = bar->keyButton(button);
+          if (key->isHidden()) continue;
+          ++shown;
+          QCOMPARE(key->width(), expected);
+          QVERIFY(key->geometry().right() < room);
+        }
+        QCOMPARE(shown, tenKeys ? 10 : 8);
+        keyWidths[tenKeys][wide] = expected;
+      }
+    }
+    QVERIFY(keyWidths[1][1] > keyWidths[1][0]);
+    // With eight keys the keys widen into the room of the hidden two.
+    QVERIFY(keyWidths[0][0] > keyWidths[1][0]);
+    QVERIFY(keyWidths[0][1] > keyWidths[1][1]);
+    // However long the labels, the bar asks for little width.
+    QVERIFY(tessera::WriteSettingString(tessera::kSettingsSection, u"FKEY_LABEL1",
+                                        u"a very long label for the first key")
+                .ok());
+    bar->Rebuild();
+    QVERIFY(bar->minimumSizeHint().width() < 320);
+  }
+
   void OneEnterSearchesLaterTwoEntersLeaveTheBar() {
     WindowFixture f;
     f.TypeLine(QStringLiteral("echo needle one"));

@@ -1,4 +1,5 @@
 // The window driven with real key and mouse events on the offscreen platform.
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QClipboard>
 #include <QMessageBox>
@@ -20,6 +21,7 @@
 #include "ui/main_window.h"
 #include "ui/open_command.h"
 #include "ui/tessera_view.h"
+#include "ui/window_settings.h"
 #include "window_fixture.h"
 
 using tessera::testing::Q;
@@ -387,6 +389,25 @@ class FunctionKeyTest : public QObject {
     QCOMPARE(Q(f.view()->history().at(1)), QStringLiteral("echo first"));
   }
 
+  void KeyboardFunctionKeysPressTheBarsButtons() {
+    WindowFixture f;
+    // Hidden bar or not, F1 runs the first key's "DIR \n".
+    QVERIFY(f.view()->functionKeyBar()->isHidden());
+    f.Key(Qt::Key_F1);
+    QCOMPARE(Q(f.view()->history().at(0)), QStringLiteral("DIR"));
+    f.Key(Qt::Key_F2);
+    QCOMPARE(f.Input(), QStringLiteral("CD "));
+    f.view()->ClearCommandLine();
+    // Eight keys: F6 is the button that runs the fifth command, F5 has none.
+    QVERIFY(tessera::WriteSettingInt(tessera::kSettingsSection, u"FKEY_SHOW_10_BUTTONS", 0).ok());
+    f.TypeLine(QStringLiteral("fnkeybar"));
+    f.console()->setFocus();
+    f.Key(Qt::Key_F5);
+    QCOMPARE(f.Input(), QString());
+    f.Key(Qt::Key_F6);
+    QCOMPARE(f.Input(), QStringLiteral("TYPE "));
+  }
+
   void EightKeysHideF5AndF10() {
     WindowFixture f;
     QVERIFY(tessera::WriteSettingInt(tessera::kSettingsSection, u"FKEY_SHOW_10_BUTTONS", 0).ok());
@@ -467,6 +488,29 @@ class WindowSettingsTest : public QObject {
     TesseraView again;
     QCOMPARE(again.fontIndex(), 2);
     QCOMPARE(again.console()->lineWrapMode(), QPlainTextEdit::NoWrap);
+  }
+
+  // "Tahoma" is not installed here: the console draws in a face that holds
+  // Japanese and Chinese, so no line is taller for them.
+  void JapaneseAndChineseLinesAreAsHighAsOthers() {
+    tessera::testing::TempRoot root;
+    for (int index = 0; index < 4; ++index) {
+      ConsoleEdit console;
+      console.SetConsoleFont(tessera::ui::ReadConsoleFont(index));
+      console.resize(400, 300);
+      console.ReplaceSelection(
+          u"dir\r\n\u65E5\u672C\u8A9E\u306E\u30C6\u30AD\u30B9\u30C8\r\n"
+          u"\u7B80\u4F53\u4E2D\u6587\r\nend\r\n");
+      QAbstractTextDocumentLayout* layout = console.document()->documentLayout();
+      const qreal ascii =
+          layout->blockBoundingRect(console.document()->findBlockByNumber(0)).height();
+      QVERIFY(ascii > 0);
+      // The last line (empty here) has the document's margin below it.
+      for (int line = 1; line < 4; ++line) {
+        QCOMPARE(layout->blockBoundingRect(console.document()->findBlockByNumber(line)).height(),
+                 ascii);
+      }
+    }
   }
 
   void CopyToCommandLineTakesTheOutputPart() {
@@ -551,6 +595,7 @@ int main(int argc, char** argv) {
   run(FindTest());
   failures += RunPendingOutputTests(argc, argv);
   failures += RunBarTests(argc, argv);
+  failures += RunViewRuleTests(argc, argv);
   return failures == 0 ? 0 : 1;
 }
 

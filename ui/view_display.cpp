@@ -1,0 +1,43 @@
+// How the console shows its text: the font of the four, and word wrap.
+#include "ui/console_edit.h"
+#include "ui/tessera_view.h"
+#include "ui/window_settings.h"
+
+namespace tessera::ui {
+
+void TesseraView::ApplyWordWrap(bool on) {
+  // The editor re-wraps in place: text, selection, input start and caret
+  // index stay. In scroll mode the line at the top stays at the top.
+  wordWrap_ = on;
+  const int firstVisible = console_->FirstVisiblePosition();
+  console_->setLineWrapMode(on ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+  if (scrollMode_) {
+    console_->ScrollToTop(firstVisible);
+    console_->ShowCaret(false);
+  } else {
+    console_->KeepCaretLineVisible();
+    if (!console_->textCursor().hasSelection()) console_->ShowCaret(true);
+  }
+}
+
+void TesseraView::SetWordWrap(bool on) {
+  ApplyWordWrap(on);
+  // The switch ends in the console, wherever the focus was.
+  if (!console_->hasFocus()) FocusConsole();
+}
+
+bool TesseraView::SelectFont(int index) {
+  if (index < 0 || index > 3) return false;
+  fontIndex_ = index;
+  const int firstVisible = console_->FirstVisiblePosition();
+  console_->SetConsoleFont(ReadConsoleFont(index));
+  if (scrollMode_) {
+    console_->ScrollToTop(firstVisible);
+  } else {
+    console_->ensureCursorVisible();
+  }
+  if (console_->hasFocus()) console_->StartCaretTimer(300);
+  return true;
+}
+
+}  // namespace tessera::ui
