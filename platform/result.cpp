@@ -39,6 +39,8 @@ ErrorCode ErrorFromErrno(int err) {
       return ErrorCode::SharingViolation;
     case ENOTSUP:
       return ErrorCode::NotSupported;
+    case EXDEV:
+      return ErrorCode::NotSameDevice;
     default:
       return ErrorCode::IoError;
   }

@@ -16,6 +16,7 @@ enum class ErrorCode : std::uint32_t {
   AccessDenied = 5,
   InvalidHandle = 6,
   OutOfMemory = 8,
+  NotSameDevice = 17,  // a rename cannot cross file systems
   NoMoreFiles = 18,
   WriteProtect = 19,
   SharingViolation = 32,

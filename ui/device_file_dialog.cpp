@@ -3,22 +3,19 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include "browser/file_filter.h"
 #include "platform/device.h"
 #include "ui/qt_text.h"
 
 namespace tessera::ui {
 
 QStringList NameFiltersOf(std::u16string_view filter) {
-  const QStringList parts = ToQString(filter).split(QChar(u'|'));
   QStringList filters;
-  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-    QString description = parts[i].trimmed();
-    QStringList patterns = parts[i + 1].split(QChar(u';'), Qt::SkipEmptyParts);
-    if (description.isEmpty() || patterns.isEmpty()) break;
-    for (QString& pattern : patterns) {
-      pattern = pattern.trimmed();
-      if (pattern == QStringLiteral("*.*")) pattern = QStringLiteral("*");
-    }
+  for (const browser::FileFilter& parsed : browser::ParseFileFilter(filter)) {
+    QString description = ToQString(parsed.description);
+    QStringList patterns;
+    for (const std::u16string& pattern : parsed.patterns)
+      patterns << (pattern == u"*.*" ? QStringLiteral("*") : ToQString(pattern));
     // The toolkit reads the patterns from the last parentheses: those of
     // the description give way to the converted ones.
     if (description.endsWith(QChar(u')'))) {

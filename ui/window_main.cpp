@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <cstdio>
 
+#include "browser/browser_settings.h"
 #include "launch/resting_files.h"
 #include "launch/stream_switches.h"
 #include "platform/device.h"
@@ -68,6 +69,7 @@ int WindowMain(int argc, char** argv) {
   LoadDeviceClock();
   LoadMessageOverrides();
   Session().applicationTitle = ApplicationTitle().toStdU16String();
+  browser::LoadBrowserSettings();
   // Between programs the standard streams rest on their files.
   RestStandardStreams();
 
@@ -86,6 +88,7 @@ int WindowMain(int argc, char** argv) {
   }
   for (auto stream : kStreams) ReleaseRestingFile(stream);
   FreeMessageTexts();
+  (void)browser::StoreBrowserSettings();
   return exitCode;
 }
 

@@ -6,30 +6,12 @@
 #include <string>
 
 #include "platform/filetime.h"
+#include "support/time_zone.h"
 
 namespace tessera::platform {
 namespace {
 
-// Runs a test body in a fixed time zone and restores the old one.
-class TimeZone {
- public:
-  explicit TimeZone(const char* zone) {
-    if (const char* old = std::getenv("TZ")) old_ = old;
-    setenv("TZ", zone, 1);
-    tzset();
-  }
-  ~TimeZone() {
-    if (old_) {
-      setenv("TZ", old_->c_str(), 1);
-    } else {
-      unsetenv("TZ");
-    }
-    tzset();
-  }
-
- private:
-  std::optional<std::string> old_;
-};
+using testing::TimeZone;
 
 SystemTime Date(int year, int month, int day, int hour = 0, int minute = 0, int second = 0) {
   SystemTime t;
