@@ -4,8 +4,10 @@
 
 #include <chrono>
 
+#include "platform/termination.h"
 #include "platform/text.h"
 #include "shell/output.h"
+#include "shell/startup.h"
 #include "terminal/terminal_console.h"
 
 namespace tessera::terminal {
@@ -99,6 +101,8 @@ void TerminalHost::PumpEvents() {
     lastFlush_ = now;
   }
   if (platform::TakeInterrupt() && Session().commandRunning) Session().stopRequested = true;
+  // SIGTERM or SIGHUP while a command runs: the session ends here.
+  if (platform::TerminationSignal() != 0) EndSessionOnSignal([this] { FlushConsole(); });
 }
 
 std::optional<std::string> TerminalHost::AskOnTerminal(const std::string& question) {

@@ -12,13 +12,14 @@
 #include <QVBoxLayout>
 
 #include "platform/device.h"
-#include "shell/current_directory.h"
+#include "shell/batch.h"
 #include "shell/environment.h"
 #include "shell/execute.h"
 #include "shell/message_catalogue.h"
 #include "shell/output.h"
 #include "shell/resources.h"
 #include "shell/settings.h"
+#include "shell/startup_batch.h"
 #include "ui/console_edit.h"
 #include "ui/console_search.h"
 #include "ui/device_file_dialog.h"
@@ -183,8 +184,6 @@ TesseraView::TesseraView(QWidget* parent)
   enterTimer_.setInterval(static_cast<int>(kDoubleEnterInterval) + 100);
   connect(&enterTimer_, &QTimer::timeout, this, &TesseraView::RunCommandLine);
 
-  // Other programs of the device read the current directory from here.
-  CreateCurrentDirectoryBlock();
   InitContextDefaults(context_);
   SetConsoleSurface(console_);
   SetHost(this);
@@ -197,7 +196,6 @@ TesseraView::~TesseraView() {
   StoreWindowSetting(u"TEXT_WORD_WRAP", wordWrap_ ? 1 : 0);
   if (CurrentConsoleSurface() == console_) SetConsoleSurface(nullptr);
   if (CurrentHost() == this) SetHost(nullptr);
-  CloseCurrentDirectoryBlock();
 }
 
 void TesseraView::Start() {
@@ -205,6 +203,16 @@ void TesseraView::Start() {
   console_->MarkInputStart();
   console_->GoToCaret();
   console_->setFocus();
+}
+
+void TesseraView::RunStartupBatch() {
+  const std::optional<std::u16string> call = ChooseStartupBatch();
+  Start();
+  if (!call) return;
+  BeginCommand();
+  PrintLine(u"");
+  CallBatch(*call, context_);
+  EndCommand();
 }
 
 void TesseraView::BeginCommand() {
