@@ -22,8 +22,9 @@ namespace {
 
 constexpr std::string_view kRequest = "RAISE\n";
 constexpr std::string_view kAnswer = "OK\n";
-// How long either side waits for the other's few bytes.
-constexpr int kExchangeMilliseconds = 2000;
+// How long either side waits for the other's few bytes. A window busy with
+// a command still looks at its events several times a second.
+constexpr int kExchangeMilliseconds = 500;
 
 // A folder only this user can enter: its own runtime folder, else one of
 // its own in /tmp. None when neither can be trusted.
