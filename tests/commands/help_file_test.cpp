@@ -55,8 +55,10 @@ TEST(ShippedHelpFile, EveryEntryHasABriefAndAHelpPart) {
   EXPECT_EQ(entries, helps);
 }
 
-// The companion tools: `name /?` shows their entry too.
-constexpr const char16_t* kToolNames[] = {u"DIFF", u"SORT", u"TSXKF", u"UPCASE", u"HOSTREPORT"};
+// Words outside the command table with entries of their own: the window's
+// view commands and the companion tools (`sort /?` shows the entry too).
+constexpr const char16_t* kOtherWords[] = {u"FINDBAR", u"FNKEYBAR", u"DIFF",      u"SORT",
+                                           u"TSXKF",   u"UPCASE",   u"HOSTREPORT"};
 
 struct HelpEntry {
   std::vector<std::u16string> names;
@@ -104,12 +106,12 @@ TEST_F(ShippedHelpLookup, EveryCommandWordAndToolFindsItsOwnEntry) {
       if (!word.empty()) words.emplace_back(word);
     }
   }
-  for (const char16_t* tool : kToolNames) words.emplace_back(tool);
+  for (const char16_t* other : kOtherWords) words.emplace_back(other);
   for (const auto& word : words) {
     const HelpEntry* own = nullptr;
     for (const auto& entry : entries) {
       for (const auto& name : entry.names) {
-        if (name == word) own = &entry;
+        if (platform::EqualsNoCase(name, word)) own = &entry;
       }
     }
     const std::string name = platform::Utf16ToUtf8(word);
