@@ -1,6 +1,7 @@
 #include "ui/window_main.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QSocketNotifier>
 #include <cstdio>
 #include <optional>
@@ -41,6 +42,9 @@ void StoreWindowState(MainWindow& window) {
 
 int WindowMain(int argc, char** argv) {
   QApplication app(argc, argv);
+  // The desktop entry and icon an installed copy puts into the menu.
+  QGuiApplication::setDesktopFileName(QStringLiteral("tessera"));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tessera")));
   QStringList arguments = QApplication::arguments();
   arguments.removeFirst();
   const ParsedWindowOptions parsed = ParseWindowOptions(arguments);

@@ -1,10 +1,15 @@
 #include "platform/help_viewer/help_window.h"
 
+#include <QApplication>
+#include <QCloseEvent>
 #include <QFileInfo>
+#include <QIcon>
 #include <QKeySequence>
 #include <QScreen>
 #include <QStyle>
 #include <QToolBar>
+
+#include "platform/help_viewer/help_place.h"
 
 namespace tessera::help {
 
@@ -13,14 +18,19 @@ namespace {
 constexpr int kPreferredWidth = 760;
 constexpr int kPreferredHeight = 860;
 
+// The desktop's icon for an action, else the style's.
+QIcon ThemeIcon(const char* name, QStyle::StandardPixmap fallback) {
+  return QIcon::fromTheme(QString::fromLatin1(name), QApplication::style()->standardIcon(fallback));
+}
+
 }  // namespace
 
 HelpWindow::HelpWindow(QWidget* parent)
     : QMainWindow(parent),
       browser_(new QTextBrowser(this)),
-      back_(new QAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("&Back"), this)),
-      forward_(new QAction(style()->standardIcon(QStyle::SP_ArrowForward), tr("&Forward"), this)),
-      home_(new QAction(style()->standardIcon(QStyle::SP_DirHomeIcon), tr("&Home"), this)) {
+      back_(new QAction(ThemeIcon("go-previous", QStyle::SP_ArrowBack), tr("&Back"), this)),
+      forward_(new QAction(ThemeIcon("go-next", QStyle::SP_ArrowForward), tr("&Forward"), this)),
+      home_(new QAction(ThemeIcon("go-home", QStyle::SP_DirHomeIcon), tr("&Home"), this)) {
   setCentralWidget(browser_);
   browser_->setOpenExternalLinks(true);
   browser_->setOpenLinks(true);
@@ -51,10 +61,20 @@ HelpWindow::HelpWindow(QWidget* parent)
   connect(close, &QAction::triggered, this, &QWidget::close);
   addAction(close);
 
-  const QScreen* screen = this->screen();
-  resize(FittingSize(screen ? screen->availableGeometry().size()
-                            : QSize(kPreferredWidth, kPreferredHeight)));
+  // Where it stood last time (moved onto a screen if that one is gone),
+  // else a size that fits this screen.
+  const auto place = LoadHelpWindowPlace();
+  if (!place || !restoreGeometry(*place)) {
+    const QScreen* screen = this->screen();
+    resize(FittingSize(screen ? screen->availableGeometry().size()
+                              : QSize(kPreferredWidth, kPreferredHeight)));
+  }
   setWindowTitle(tr("Help"));
+}
+
+void HelpWindow::closeEvent(QCloseEvent* event) {
+  StoreHelpWindowPlace(saveGeometry());
+  QMainWindow::closeEvent(event);
 }
 
 QSize HelpWindow::FittingSize(const QSize& available) {

@@ -28,6 +28,9 @@ class HelpWindow : public QMainWindow {
   // the pages, never more than the screen offers.
   static QSize FittingSize(const QSize& available);
 
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   void ShowMissing(const QString& hostPath);
   void UpdateTitle();
