@@ -75,7 +75,8 @@ TEST(StreamProbeAtStart, OneResultDeletedProbesAgain) {
 }
 
 TEST(StreamCheckAnswer, EchoesOneLineAndAnswersWithoutAShell) {
-  const std::string home = fs::temp_directory_path() / ("tessera-answer-" + std::to_string(getpid()));
+  const std::string home =
+      fs::temp_directory_path() / ("tessera-answer-" + std::to_string(getpid()));
   fs::create_directories(home);
   const std::vector<std::string> environment = {"HOME=" + home, "XDG_DATA_HOME=" + home + "/data",
                                                 "TESSERA_ROOT="};
@@ -109,7 +110,9 @@ TEST_P(SessionEnd, ASignalEndsTheSessionAsExitDoes) {
   ASSERT_EQ(write(shell.input, line.data(), line.size()), static_cast<ssize_t>(line.size()));
   for (int i = 0; i < 400 && !fs::exists(pidFile); ++i) usleep(25 * 1000);
   ASSERT_TRUE(fs::exists(pidFile));
-  if (!foreground) ASSERT_TRUE(shell.WaitFor("typed\n"));
+  if (!foreground) {
+    ASSERT_TRUE(shell.WaitFor("typed\n"));
+  }
   usleep(100 * 1000);  // the program has written its pid; let it reach its sleep
   pid_t program = 0;
   std::ifstream(pidFile) >> program;
@@ -138,8 +141,8 @@ TEST(SharedBlocks, AStartRemovesTheBlocksOfShellsThatNoLongerRun) {
   ASSERT_TRUE(shell.WaitFor("\\>"));
   ASSERT_TRUE(BlockExists(runningBlock));
   // A block left by a shell that was killed outright: nobody holds it.
-  const std::string stale = "/tessera-" + std::to_string(getuid()) +
-                            "-00000000deadbeef-TESSERA_CURRENT_DIRECTORY";
+  const std::string stale =
+      "/tessera-" + std::to_string(getuid()) + "-00000000deadbeef-TESSERA_CURRENT_DIRECTORY";
   const int fd = shm_open(stale.c_str(), O_RDWR | O_CREAT, 0600);
   ASSERT_GE(fd, 0);
   close(fd);

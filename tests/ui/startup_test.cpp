@@ -1,5 +1,7 @@
 // The window's start and end: one window per device, the start-up batch
 // file on the first show, and closing while something still runs.
+#include <unistd.h>
+
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -8,8 +10,6 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
-
-#include <unistd.h>
 
 #include "launch/process_table.h"
 #include "platform/shared_memory.h"
@@ -105,10 +105,10 @@ class WindowStartTest : public QObject {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     window.setProcessEnvironment(environment);
-    window.start(QStringLiteral(TESSERA_EXE),
-                 {QStringLiteral("--root"), QString::fromStdString(root.host()),
-                  QStringLiteral("--run"),
-                  QString::fromStdString("tprog pid " + pidFile + " sleep 30000 &")});
+    window.start(
+        QStringLiteral(TESSERA_EXE),
+        {QStringLiteral("--root"), QString::fromStdString(root.host()), QStringLiteral("--run"),
+         QString::fromStdString("tprog pid " + pidFile + " sleep 30000 &")});
     QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(pidFile), 20000);
     QTest::qWait(100);
     pid_t program = 0;
