@@ -70,7 +70,10 @@ int WindowMain(int argc, char** argv) {
     instance.emplace(platform::WindowInstance::Claim());
     if (instance->outcome() == platform::WindowInstance::Outcome::HandedOver) return 0;
   }
+  // The first start's stream check may take a moment.
+  QApplication::setOverrideCursor(Qt::WaitCursor);
   startup.Start();
+  QApplication::restoreOverrideCursor();
 
   int exitCode = 0;
   {

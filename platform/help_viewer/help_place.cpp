@@ -36,8 +36,9 @@ void StoreHelpWindowPlace(const QByteArray& geometry) {
   if (!key) return;
   const auto* bytes = reinterpret_cast<const std::uint8_t*>(geometry.constData());
   // A place that cannot be stored is only forgotten.
-  (void)platform::SetValue(key->key, kValue, platform::kRegBinary,
-                           std::span<const std::uint8_t>(bytes, static_cast<std::size_t>(geometry.size())));
+  (void)platform::SetValue(
+      key->key, kValue, platform::kRegBinary,
+      std::span<const std::uint8_t>(bytes, static_cast<std::size_t>(geometry.size())));
 }
 
 }  // namespace tessera::help

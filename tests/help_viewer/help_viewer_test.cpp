@@ -123,7 +123,8 @@ class HelpViewerTest : public QObject {
 
   void EscapeAndCtrlWClose() {
     Pages pages;
-    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
       HelpWindow window;
       window.Open(pages.Path("GUIDE.HTM"), QString());
       window.show();
