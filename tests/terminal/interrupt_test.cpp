@@ -54,6 +54,17 @@ struct ShellSession {
   }
 };
 
+// Starts the shell on a new pseudo-terminal; gives its process id.
+pid_t StartOnTerminal(const testing::TempRoot& root, int& terminal) {
+  const pid_t shell = forkpty(&terminal, nullptr, nullptr, nullptr);
+  if (shell == 0) {
+    execl(TESSERA_EXE, TESSERA_EXE, "--tty", "--root", root.host().c_str(),
+          static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  return shell;
+}
+
 void Type(int fd, const std::string& keys) {
   ASSERT_EQ(write(fd, keys.data(), keys.size()), static_cast<ssize_t>(keys.size()));
 }
@@ -62,13 +73,8 @@ TEST(TerminalInterrupt, CtrlCAsksAndYesEndsTheProgram) {
   testing::TempRoot root;
   std::filesystem::create_symlink(TPROG_EXE, root.Host("\\Windows\\tprog.exe"));
   int terminal = -1;
-  const pid_t shell = forkpty(&terminal, nullptr, nullptr, nullptr);
+  const pid_t shell = StartOnTerminal(root, terminal);
   ASSERT_GE(shell, 0);
-  if (shell == 0) {
-    execl(TESSERA_EXE, TESSERA_EXE, "--tty", "--root", root.host().c_str(),
-          static_cast<char*>(nullptr));
-    _exit(127);
-  }
   ShellSession session{shell, terminal};
   std::string seen;
   ASSERT_TRUE(WaitFor(terminal, "\\>", seen));
@@ -97,13 +103,8 @@ namespace {
 TEST(TerminalTypeAhead, KeysTypedBeforeThePromptAreKept) {
   testing::TempRoot root;
   int terminal = -1;
-  const pid_t shell = forkpty(&terminal, nullptr, nullptr, nullptr);
+  const pid_t shell = StartOnTerminal(root, terminal);
   ASSERT_GE(shell, 0);
-  if (shell == 0) {
-    execl(TESSERA_EXE, TESSERA_EXE, "--tty", "--root", root.host().c_str(),
-          static_cast<char*>(nullptr));
-    _exit(127);
-  }
   ShellSession session{shell, terminal};
   Type(terminal, "echo typed ahead\r");  // before the shell has printed anything
   std::string seen;
@@ -127,13 +128,8 @@ TEST(TerminalFunctionKeys, FollowTheirSettings) {
                           "");
   ASSERT_EQ(set.status, 0) << set.out << set.err;
   int terminal = -1;
-  const pid_t shell = forkpty(&terminal, nullptr, nullptr, nullptr);
+  const pid_t shell = StartOnTerminal(root, terminal);
   ASSERT_GE(shell, 0);
-  if (shell == 0) {
-    execl(TESSERA_EXE, TESSERA_EXE, "--tty", "--root", root.host().c_str(),
-          static_cast<char*>(nullptr));
-    _exit(127);
-  }
   ShellSession session{shell, terminal};
   std::string seen;
   ASSERT_TRUE(WaitFor(terminal, "\\>", seen));
