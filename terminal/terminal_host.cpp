@@ -136,6 +136,8 @@ MessageBoxAnswer TerminalHost::ShowMessageBox(const MessageBoxRequest& request) 
       "[" + caption + "] " + text + " " + ButtonHint(request.buttons) + " ";
   for (;;) {
     const std::optional<std::string> reply = AskOnTerminal(question);
+    // The session is ending (SIGTERM, SIGHUP): nobody is there to answer.
+    if (!reply && platform::TerminationSignal() != 0) return request.defaultAnswer;
     if (!reply) {
       platform::WriteAll(fds_.error, "[" + caption + "] " + text + " -> " +
                                          AnswerName(request.defaultAnswer) +

@@ -80,9 +80,11 @@ int WindowMain(int argc, char** argv) {
     MainWindow window;
     if (instance) new LaterStartListener(*instance, window);
     // SIGTERM and SIGHUP (a kill, a logout) end the session as Exit does.
-    QSocketNotifier ending(platform::TerminationDescriptor(), QSocketNotifier::Read);
-    QObject::connect(&ending, &QSocketNotifier::activated, &window,
-                     [&window] { EndSessionOnSignal([&window] { StoreWindowState(window); }); });
+    if (const int ending = platform::TerminationDescriptor(); ending >= 0) {
+      auto* notifier = new QSocketNotifier(ending, QSocketNotifier::Read, &window);
+      QObject::connect(notifier, &QSocketNotifier::activated, &window,
+                       [&window] { EndSessionOnSignal([&window] { StoreWindowState(window); }); });
+    }
     window.show();
     QApplication::processEvents();
     window.view()->RunStartupBatch();
