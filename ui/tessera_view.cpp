@@ -14,12 +14,12 @@
 #include "platform/device.h"
 #include "shell/batch.h"
 #include "shell/environment.h"
-#include "shell/execute.h"
 #include "shell/message_catalogue.h"
 #include "shell/output.h"
 #include "shell/resources.h"
 #include "shell/settings.h"
 #include "shell/startup_batch.h"
+#include "shell/typed_line.h"
 #include "ui/console_edit.h"
 #include "ui/console_search.h"
 #include "ui/device_file_dialog.h"
@@ -246,7 +246,7 @@ void TesseraView::RunCommandLine() {
   console_->SetSelection(end, end);
   console_->ReplaceSelection(u"\r\n");
   const std::u16string_view line = Trimmed(input);
-  if (!line.empty() && !RunViewCommand(line)) ExecuteLine(line, context_, nullptr, 0);
+  if (!line.empty() && !RunViewCommand(line)) RunTypedLine(line, context_);
   EndCommand();
   if (caretWasShown) console_->ShowCaret(true);
   if (closeRequested_) emit closeWanted();
