@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "launch/stream_probe.h"
 #include "terminal/terminal_main.h"
 #include "ui/window_main.h"
 
@@ -26,6 +27,9 @@ bool DisplayAvailable() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The second copy a first start runs to see which standard streams reach
+  // a program: it answers and ends, before anything else of the program.
+  if (argc > 1 && argv[1] == tessera::kStreamCheckArgument) return tessera::AnswerStreamCheck();
   // -c, --help and --version are terminal uses whatever the display.
   const bool terminalUse = HasFlag(argc, argv, "--tty") || HasFlag(argc, argv, "-c") ||
                            HasFlag(argc, argv, "--help") || HasFlag(argc, argv, "--version");

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <optional>
@@ -287,6 +288,16 @@ Status SetupDevice(const DeviceOptions& options) {
     auto folder = HostPath(u"\\Program Files\\Tessera");
     if (!folder) return folder.status();
     linked = LinkShippedEntries(programDir, *folder, options.shippedEntries);
+    auto windows = HostPath(u"\\Windows");
+    if (!windows) return windows.status();
+    for (const auto& entry : options.systemEntries) {
+      if (!IsPlainName(entry.name)) continue;
+      const std::string source = JoinHost(programDir, entry.source);
+      struct stat st;
+      if (stat(source.c_str(), &st) != 0) continue;  // not part of this build
+      Status made = LinkEntry(source, *windows, entry.name);
+      if (!made && linked.ok()) linked = made;
+    }
     const std::u16string folderDevice = DevicePathOf(*folder);
     if (!programName.empty()) state.modulePath = JoinDevice(folderDevice, programNameWide);
   }
@@ -296,6 +307,18 @@ Status SetupDevice(const DeviceOptions& options) {
 const std::string& DeviceRootHostPath() { return State().root; }
 
 bool DeviceRootIsDefault() { return State().isDefault; }
+
+std::string DeviceRootTag() {
+  // FNV-1a of the root's host path.
+  std::uint64_t hash = 1469598103934665603ULL;
+  for (unsigned char c : State().root) {
+    hash ^= c;
+    hash *= 1099511628211ULL;
+  }
+  char tag[17];
+  std::snprintf(tag, sizeof tag, "%016llx", static_cast<unsigned long long>(hash));
+  return tag;
+}
 
 const std::u16string& ModulePath() { return State().modulePath; }
 

@@ -26,19 +26,29 @@ struct DeviceOptions {
   // Entries of programHostDir linked into \Program Files\Tessera at start.
   std::vector<std::string> shippedEntries = {"Tessera.exe",   "bin",         "Language",
                                              "HELPBRIEF.TXT", "TSXHELP.HTM", "TSXREF.HTM"};
+  // Programs of the device's own that ship with the program: the file
+  // below programHostDir, linked into \Windows under the given name.
+  struct SystemEntry {
+    std::string source;
+    std::string name;
+  };
+  std::vector<SystemEntry> systemEntries = {{"bin/peghelp.exe", "peghelp.exe"}};
 };
 
 // Chooses the device root, creates the first-start skeleton (\Windows,
 // \Temp, \My Documents, \Program Files\Tessera; \Storage Card linked to the
 // user's home on the default root only) and links the shipped files into
-// the program's folder. Call once at start, before any other device call;
-// tests call it again for each temporary root.
+// the program's folder and the device's own programs into \Windows. Call once at start, before any
+// other device call; tests call it again for each temporary root.
 Status SetupDevice(const DeviceOptions& options);
 
 // Host directory of the device root (absolute, no trailing '/').
 const std::string& DeviceRootHostPath();
 // True when the root was chosen by default (not by --root or TESSERA_ROOT).
 bool DeviceRootIsDefault();
+// A short stable tag of the device root (16 hexadecimal digits) for names
+// of host objects that belong to one device.
+std::string DeviceRootTag();
 
 // Device path of the running program, e.g. \Program Files\Tessera\Tessera.exe.
 // Empty when it is not known.

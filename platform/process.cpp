@@ -203,21 +203,19 @@ Result<Process> SpawnProgram(const SpawnRequest& request) {
   return Process(pid);
 }
 
-Status OpenDocument(std::u16string_view path, std::u16string_view parameters) {
-  auto host = HostPath(path);
-  if (!host) return host.status();
-  const char* opener = std::getenv("TESSERA_OPEN");
-  std::vector<std::string> argv = {opener && *opener ? opener : "xdg-open", *host};
-  for (const auto& arg : SplitCommandLine(parameters)) argv.push_back(Utf16ToUtf8(arg));
+namespace {
+
+// Runs argv[0] (looked up along the host's PATH unless it holds a '/') on
+// its own: an intermediate child starts it and ends at once, so it never
+// becomes the shell's zombie. Its streams are the host's null device.
+Status RunDetached(std::vector<std::string> argv) {
   std::vector<char*> pointers = Pointers(argv);
-  // The opener runs on by itself: an intermediate child starts it and ends
-  // at once, so the opener never becomes the shell's zombie.
   const pid_t middle = fork();
   if (middle < 0) return ErrorFromErrno(errno);
   if (middle == 0) {
     setsid();
-    const pid_t opened = fork();
-    if (opened == 0) {
+    const pid_t started = fork();
+    if (started == 0) {
       const int null = open("/dev/null", O_RDWR);
       if (null >= 0) {
         dup2(null, 0);
@@ -227,12 +225,35 @@ Status OpenDocument(std::u16string_view path, std::u16string_view parameters) {
       execvp(pointers[0], pointers.data());
       _exit(127);
     }
-    _exit(opened < 0 ? 1 : 0);
+    _exit(started < 0 ? 1 : 0);
   }
   int status = 0;
   waitpid(middle, &status, 0);
   if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return ErrorCode::IoError;
   return Status::Ok();
+}
+
+}  // namespace
+
+Status OpenDocument(std::u16string_view path, std::u16string_view parameters) {
+  auto host = HostPath(path);
+  if (!host) return host.status();
+  const char* opener = std::getenv("TESSERA_OPEN");
+  std::vector<std::string> argv = {opener && *opener ? opener : "xdg-open", *host};
+  for (const auto& arg : SplitCommandLine(parameters)) argv.push_back(Utf16ToUtf8(arg));
+  return RunDetached(std::move(argv));
+}
+
+Status StartDetachedProgram(std::u16string_view program, std::u16string_view commandLine) {
+  auto host = HostPath(program);
+  if (!host) return host.status();
+  struct stat info {};
+  if (stat(host->c_str(), &info) != 0) return ErrorFromErrno(errno);
+  if (S_ISDIR(info.st_mode) || access(host->c_str(), X_OK) != 0) return ErrorCode::AccessDenied;
+  // A path of its own, so that the host's PATH is never searched.
+  std::vector<std::string> argv = {host->find('/') == std::string::npos ? "./" + *host : *host};
+  for (const auto& arg : SplitCommandLine(commandLine)) argv.push_back(Utf16ToUtf8(arg));
+  return RunDetached(std::move(argv));
 }
 
 Status ReopenStandardStream(StandardStream stream, std::u16string_view path, StreamMode mode) {

@@ -66,6 +66,11 @@ Result<Process> SpawnProgram(const SpawnRequest& request);
 // without waiting for it.
 Status OpenDocument(std::u16string_view path, std::u16string_view parameters);
 
+// Starts a program on its own, not waited for and not kept (the help
+// viewer, for one). NotFound when it is missing, AccessDenied when it
+// cannot be run.
+Status StartDetachedProgram(std::u16string_view program, std::u16string_view commandLine);
+
 // The shell's own standard streams, re-pointed at device files.
 enum class StandardStream { Input = 0, Output = 1, Error = 2 };
 enum class StreamMode { Read, Write, Append };

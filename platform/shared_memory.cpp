@@ -1,5 +1,6 @@
 #include "platform/shared_memory.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/mman.h>
@@ -16,16 +17,6 @@ namespace tessera::platform {
 
 namespace {
 
-// FNV-1a of the device root: a short, stable part of the name.
-std::uint64_t HashText(std::string_view text) {
-  std::uint64_t hash = 1469598103934665603ULL;
-  for (unsigned char c : text) {
-    hash ^= c;
-    hash *= 1099511628211ULL;
-  }
-  return hash;
-}
-
 // Names may hold only characters that are safe in a file name.
 std::string SafeName(std::u16string_view name) {
   std::string out;
@@ -37,13 +28,49 @@ std::string SafeName(std::u16string_view name) {
   return out;
 }
 
+// Where the host keeps its POSIX shared memory objects.
+constexpr const char* kSharedMemoryFolder = "/dev/shm";
+
+std::string UserPrefix() { return "tessera-" + std::to_string(getuid()) + "-"; }
+
+// True while `name` still names the object open on fd (a cleaner may have
+// removed the name between the open and the lock).
+bool NameStillRefersTo(int fd, const std::string& name) {
+  struct stat byName {};
+  struct stat open {};
+  if (fstat(fd, &open) != 0) return false;
+  if (stat((std::string(kSharedMemoryFolder) + name).c_str(), &byName) != 0) return false;
+  return byName.st_dev == open.st_dev && byName.st_ino == open.st_ino;
+}
+
 }  // namespace
 
+std::size_t RemoveStaleSharedMemory() {
+  DIR* folder = opendir(kSharedMemoryFolder);
+  if (folder == nullptr) return 0;
+  const std::string prefix = UserPrefix();
+  std::size_t removed = 0;
+  while (const dirent* entry = readdir(folder)) {
+    const std::string_view candidate(entry->d_name);
+    if (candidate.substr(0, prefix.size()) != prefix) continue;
+    const std::string name = "/" + std::string(candidate);
+    const int fd = shm_open(name.c_str(), O_RDONLY | O_CLOEXEC, 0);
+    if (fd < 0) continue;
+    // Every holder keeps a shared lock: an exclusive one means none is left.
+    // Holding it while unlinking keeps a shell that is just joining the
+    // block from taking it; that shell sees the name gone and makes a new one.
+    if (flock(fd, LOCK_EX | LOCK_NB) == 0 && NameStillRefersTo(fd, name) &&
+        shm_unlink(name.c_str()) == 0) {
+      ++removed;
+    }
+    close(fd);
+  }
+  closedir(folder);
+  return removed;
+}
+
 std::string QualifiedSharedMemoryName(std::u16string_view name) {
-  char hash[17];
-  std::snprintf(hash, sizeof hash, "%016llx",
-                static_cast<unsigned long long>(HashText(DeviceRootHostPath())));
-  return "/tessera-" + std::to_string(getuid()) + "-" + hash + "-" + SafeName(name);
+  return "/" + UserPrefix() + DeviceRootTag() + "-" + SafeName(name);
 }
 
 SharedMemoryBlock::SharedMemoryBlock(SharedMemoryBlock&& other) noexcept
@@ -73,10 +100,18 @@ SharedMemoryBlock::~SharedMemoryBlock() { Close(); }
 Result<SharedMemoryBlock> SharedMemoryBlock::Create(std::u16string_view name, std::size_t size) {
   SharedMemoryBlock block;
   block.hostName_ = QualifiedSharedMemoryName(name);
-  block.fd_ = shm_open(block.hostName_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-  if (block.fd_ < 0) return ErrorFromErrno(errno);
-  // Every holder keeps a shared lock; a block nobody locks is left over.
-  if (flock(block.fd_, LOCK_SH) != 0) return ErrorFromErrno(errno);
+  // A few rounds: each one lost to a cleaner that removed the name in the
+  // meantime makes a fresh block.
+  for (int round = 0;; ++round) {
+    block.fd_ = shm_open(block.hostName_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (block.fd_ < 0) return ErrorFromErrno(errno);
+    // Every holder keeps a shared lock; a block nobody locks is left over.
+    if (flock(block.fd_, LOCK_SH) != 0) return ErrorFromErrno(errno);
+    if (NameStillRefersTo(block.fd_, block.hostName_)) break;
+    close(block.fd_);
+    block.fd_ = -1;
+    if (round == 10) return ErrorCode::SharingViolation;
+  }
   block.holder_ = true;
   struct stat info {};
   if (fstat(block.fd_, &info) != 0) return ErrorFromErrno(errno);

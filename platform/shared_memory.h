@@ -17,6 +17,11 @@ namespace tessera::platform {
 // The host name of a device-wide block ("/tessera-<uid>-<root hash>-<name>").
 std::string QualifiedSharedMemoryName(std::u16string_view name);
 
+// Removes the blocks of this user (of any device root) that no running
+// shell holds any more: those of shells that were killed outright. Blocks
+// in use are left alone. Gives how many were removed.
+std::size_t RemoveStaleSharedMemory();
+
 class SharedMemoryBlock {
  public:
   SharedMemoryBlock() = default;

@@ -22,9 +22,24 @@ Result<std::string> ReadStandardInput() {
   }
 }
 
-Status WriteStandardOutput(std::string_view bytes) {
+std::string ReadStandardInputLine(std::size_t maxBytes) {
+  // Byte by byte, so that nothing after the line is taken from the input.
+  std::string line;
+  while (line.size() < maxBytes) {
+    char c = 0;
+    const ssize_t n = read(STDIN_FILENO, &c, 1);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0 || c == '\n') break;
+    line += c;
+  }
+  return line;
+}
+
+namespace {
+
+Status WriteAllTo(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
-    const ssize_t n = write(STDOUT_FILENO, bytes.data(), bytes.size());
+    const ssize_t n = write(fd, bytes.data(), bytes.size());
     if (n < 0) {
       if (errno == EINTR) continue;
       return ErrorFromErrno(errno);
@@ -33,6 +48,12 @@ Status WriteStandardOutput(std::string_view bytes) {
   }
   return Status::Ok();
 }
+
+}  // namespace
+
+Status WriteStandardOutput(std::string_view bytes) { return WriteAllTo(STDOUT_FILENO, bytes); }
+
+Status WriteStandardError(std::string_view bytes) { return WriteAllTo(STDERR_FILENO, bytes); }
 
 long ParentProcessId() { return static_cast<long>(getppid()); }
 

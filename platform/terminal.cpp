@@ -8,6 +8,8 @@
 #include <atomic>
 #include <cerrno>
 
+#include "platform/termination.h"
+
 namespace tessera::platform {
 
 namespace {
@@ -54,7 +56,11 @@ std::optional<std::string> ReadLine(int fd) {
   char c;
   for (;;) {
     const ssize_t n = read(fd, &c, 1);
-    if (n < 0 && errno == EINTR) continue;
+    if (n < 0 && errno == EINTR) {
+      // A line cut short by the end of the session is never run.
+      if (TerminationSignal() != 0) return std::nullopt;
+      continue;
+    }
     if (n <= 0) {
       if (line.empty()) return std::nullopt;
       return line;

@@ -26,7 +26,7 @@ bool IsTerminal(int fd);
 // Writes all bytes (retrying after interrupts); false when the write fails.
 bool WriteAll(int fd, std::string_view bytes);
 // Reads one line without its '\n' (a final '\r' is kept); none at the end
-// of input.
+// of input, and none once SIGTERM or SIGHUP asked the session to end.
 std::optional<std::string> ReadLine(int fd);
 // Reads whatever bytes are ready, waiting for at least one; none at the end
 // of input or on error. An interrupt gives an empty string.

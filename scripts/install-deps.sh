@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev fonts-noto-cjk        # the window and dialogs, with a font for Japanese text
   clang-format                       # the committed format, checked by CI
   xvfb xauth                         # the window's tests and screenshots without a display
+  dpkg-dev                           # cpack -G DEB: dpkg-shlibdeps finds the package's dependencies
 )
 
 missing=()

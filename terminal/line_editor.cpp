@@ -1,6 +1,7 @@
 #include "terminal/line_editor.h"
 
 #include "platform/terminal.h"
+#include "platform/termination.h"
 #include "platform/text.h"
 #include "shell/function_keys.h"
 
@@ -208,16 +209,37 @@ void LineEditor::Redraw(const std::u16string& prompt, const EditBuffer& buffer) 
   platform::WriteAll(outputFd_, out);
 }
 
+bool LineEditor::TypeCommand(std::u16string_view command, EditBuffer& buffer) {
+  const std::size_t enter = command.find(kFunctionKeyEnter);
+  buffer.Insert(command.substr(0, enter));
+  if (enter == std::u16string_view::npos) return false;
+  queued_ = std::u16string(command.substr(enter + kFunctionKeyEnter.size()));
+  return true;
+}
+
 std::optional<std::u16string> LineEditor::ReadLine(const std::u16string& prompt) {
   platform::RawMode raw(inputFd_);
   EditBuffer buffer;
   long historyCursor = -1;
+  // The rest of a function key's command after its first Enter.
+  if (!queued_.empty()) {
+    const std::u16string queued = std::move(queued_);
+    queued_.clear();
+    const bool entered = TypeCommand(queued, buffer);
+    Redraw(prompt, buffer);
+    if (entered) {
+      platform::WriteAll(outputFd_, "\r\n");
+      return buffer.text();
+    }
+  }
   for (;;) {
     std::optional<Key> key = DecodeKey(pending_);
     if (!key) {
       const std::optional<std::string> bytes = platform::ReadSome(inputFd_);
       if (!bytes)
         return buffer.text().empty() ? std::nullopt : std::optional<std::u16string>(buffer.text());
+      // Asked to end (SIGTERM, SIGHUP): the line being typed is dropped.
+      if (bytes->empty() && platform::TerminationSignal() != 0) return std::nullopt;
       if (bytes->empty() && platform::TakeInterrupt()) {
         key = Simple(Key::Interrupt);
       } else {
@@ -261,18 +283,13 @@ std::optional<std::u16string> LineEditor::ReadLine(const std::u16string& prompt)
         }
         break;
       }
-      case Key::Function: {
-        const std::u16string_view command =
-            kDefaultFunctionKeyCommands[static_cast<std::size_t>(key->number - 1)];
-        const std::size_t enter = command.find(u"\\n");
-        buffer.Insert(command.substr(0, enter));
-        if (enter != std::u16string_view::npos) {
+      case Key::Function:
+        if (TypeCommand(ReadFunctionKey(key->number).command, buffer)) {
           Redraw(prompt, buffer);
           platform::WriteAll(outputFd_, "\r\n");
           return buffer.text();
         }
         break;
-      }
       case Key::Interrupt:
         platform::WriteAll(outputFd_, "^C\r\n");
         return std::u16string();

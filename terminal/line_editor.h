@@ -63,16 +63,20 @@ class LineEditor {
  public:
   LineEditor(int inputFd, int outputFd, CommandHistory& history);
   // Reads one line after the prompt already on the screen; none at the end
-  // of input (Ctrl+D on an empty line).
+  // of input (Ctrl+D on an empty line) or when the session is asked to end.
   std::optional<std::u16string> ReadLine(const std::u16string& prompt);
 
  private:
   void Redraw(const std::u16string& prompt, const EditBuffer& buffer);
+  // Types a function key's command; true when it holds an Enter (what
+  // follows waits for the next line).
+  bool TypeCommand(std::u16string_view command, EditBuffer& buffer);
 
   int inputFd_;
   int outputFd_;
   CommandHistory& history_;
   std::string pending_;
+  std::u16string queued_;
 };
 
 // Terminal columns a text takes (wide East Asian characters take two).

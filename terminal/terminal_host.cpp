@@ -4,8 +4,10 @@
 
 #include <chrono>
 
+#include "platform/termination.h"
 #include "platform/text.h"
 #include "shell/output.h"
+#include "shell/startup.h"
 #include "terminal/terminal_console.h"
 
 namespace tessera::terminal {
@@ -99,6 +101,8 @@ void TerminalHost::PumpEvents() {
     lastFlush_ = now;
   }
   if (platform::TakeInterrupt() && Session().commandRunning) Session().stopRequested = true;
+  // SIGTERM or SIGHUP while a command runs: the session ends here.
+  if (platform::TerminationSignal() != 0) EndSessionOnSignal([this] { FlushConsole(); });
 }
 
 std::optional<std::string> TerminalHost::AskOnTerminal(const std::string& question) {
@@ -132,6 +136,8 @@ MessageBoxAnswer TerminalHost::ShowMessageBox(const MessageBoxRequest& request) 
       "[" + caption + "] " + text + " " + ButtonHint(request.buttons) + " ";
   for (;;) {
     const std::optional<std::string> reply = AskOnTerminal(question);
+    // The session is ending (SIGTERM, SIGHUP): nobody is there to answer.
+    if (!reply && platform::TerminationSignal() != 0) return request.defaultAnswer;
     if (!reply) {
       platform::WriteAll(fds_.error, "[" + caption + "] " + text + " -> " +
                                          AnswerName(request.defaultAnswer) +

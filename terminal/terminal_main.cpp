@@ -6,18 +6,15 @@
 #include <string>
 
 #include "launch/process_table.h"
-#include "launch/resting_files.h"
-#include "launch/stream_switches.h"
-#include "platform/device.h"
 #include "platform/terminal.h"
+#include "platform/termination.h"
 #include "platform/text.h"
-#include "shell/current_directory.h"
-#include "shell/device_clock.h"
+#include "shell/batch.h"
 #include "shell/environment.h"
-#include "shell/execute.h"
-#include "shell/message_catalogue.h"
-#include "shell/message_overrides.h"
 #include "shell/output.h"
+#include "shell/startup.h"
+#include "shell/startup_batch.h"
+#include "shell/typed_line.h"
 #include "terminal/line_editor.h"
 #include "terminal/terminal_console.h"
 #include "terminal/terminal_host.h"
@@ -27,30 +24,18 @@ namespace tessera::terminal {
 
 namespace {
 
-// Runs one line as the window runs a typed line.
-void RunTypedLine(std::u16string_view line, ShellContext& context) {
-  SessionFlags& session = Session();
-  session.commandRunning = true;
-  session.stopRequested = false;
-  std::u16string_view trimmed = line;
-  while (!trimmed.empty() && (trimmed.front() == u' ' || trimmed.front() == u'\t'))
-    trimmed.remove_prefix(1);
-  while (!trimmed.empty() &&
-         (trimmed.back() == u' ' || trimmed.back() == u'\t' || trimmed.back() == u'\r')) {
-    trimmed.remove_suffix(1);
-  }
-  if (!trimmed.empty()) ExecuteLine(trimmed, context, nullptr, 0);
-  session.commandRunning = false;
-  session.stopRequested = false;
+void EndOnSignal(TerminalConsole& console) {
+  EndSessionOnSignal([&console] { console.Flush(); });
 }
 
 // Background programs still running when the session ends: ended after
 // the user agrees; otherwise waited for, so that none is left orphaned
 // (Ctrl+C then ends them). Gives false to go on with the session.
-bool CloseWithPrograms(bool inputEnded) {
-  if (PurgeForExit() == 0 || ConfirmExitWithPrograms()) return true;
+bool CloseWithPrograms(bool inputEnded, TerminalConsole& console) {
+  if (ConfirmClose()) return true;
   if (!inputEnded) return false;
   while (PurgeForExit() > 0) {
+    if (platform::TerminationSignal() != 0) EndOnSignal(console);
     if (platform::TakeInterrupt()) {
       Processes().EndAll();
       break;
@@ -60,6 +45,19 @@ bool CloseWithPrograms(bool inputEnded) {
   return true;
 }
 
+// The start-up batch file, once the session has started: the questions it
+// needs, the first prompt, then the file in the session's own context.
+void RunStartupBatch(ShellContext& context) {
+  const std::optional<std::u16string> call = ChooseStartupBatch();
+  PrintPrompt(context);
+  if (!call) return;
+  PrintLine(u"");
+  BeginCommand();
+  CallBatch(*call, context);
+  EndCommand();
+  PrintPrompt(context);
+}
+
 // Reads typed lines until the end of input or EXIT; gives the exit code.
 int RunSession(TerminalConsole& console, TerminalHost& host,
                const platform::TerminalDescriptors& fds, ShellContext& context) {
@@ -67,14 +65,14 @@ int RunSession(TerminalConsole& console, TerminalHost& host,
   LineEditor editor(fds.input, fds.output, host.history());
   for (;;) {
     if (host.closeRequested()) {
-      if (CloseWithPrograms(false)) break;
+      if (CloseWithPrograms(false, console)) break;
       host.ResumeAfterClose();
+      PrintPrompt(context);
     }
     // Key by key from before the prompt shows, so that nothing typed as it
     // appears (Ctrl+D included) is taken by the terminal's line mode.
     std::optional<platform::RawMode> raw;
     if (interactive) raw.emplace(fds.input);
-    PrintPrompt(context);
     console.Flush();
     std::optional<std::u16string> line;
     if (interactive) {
@@ -84,10 +82,11 @@ int RunSession(TerminalConsole& console, TerminalHost& host,
       if (!bytes->empty() && bytes->back() == '\r') bytes->pop_back();
       line = platform::Utf8ToUtf16(*bytes);
     }
+    if (platform::TerminationSignal() != 0) EndOnSignal(console);
     if (!line) {
       console.Flush();
       if (!console.AtLineStart()) platform::WriteAll(fds.output, "\n");
-      CloseWithPrograms(true);
+      CloseWithPrograms(true, console);
       break;
     }
     // The typed line joins the console as in the window; on a terminal the
@@ -96,6 +95,7 @@ int RunSession(TerminalConsole& console, TerminalHost& host,
     PrintText(*line, kPrintNoLengthCheck);
     console.SetMuted(false);
     RunTypedLine(*line, context);
+    if (!host.closeRequested()) PrintPrompt(context);
   }
   return static_cast<int>(GetErrorLevel(context));
 }
@@ -125,16 +125,13 @@ int TerminalMain(int argc, char** argv) {
   }
   const platform::TerminalDescriptors fds = *moved;
 
-  platform::DeviceOptions deviceOptions;
-  deviceOptions.root = options.root;
-  if (const platform::Status status = platform::SetupDevice(deviceOptions); !status.ok()) {
+  ShellStartup startup;
+  if (const platform::Status status = startup.OpenDevice(options.root); !status.ok()) {
     platform::WriteAll(fds.error, "Tessera: cannot set up the device root (error " +
                                       std::to_string(static_cast<unsigned>(status.error())) +
                                       ")\n");
     return 1;
   }
-  ChooseProgramFileNames();
-  LoadDeviceClock();
 
   TerminalConsole console(fds.output);
   TerminalHost host(fds, options.answer);
@@ -143,38 +140,26 @@ int TerminalMain(int argc, char** argv) {
   SetHost(&host);
   Session().consoleColumns = options.columns;
   platform::InstallInterruptHandler();
-  LoadMessageOverrides();
-
-  // Other programs of the device read the current directory from here.
-  CreateCurrentDirectoryBlock();
-  // Between programs the standard streams rest on their files.
-  LoadStreamSwitches();
-  const StreamSwitches& switches = CurrentStreamSwitches();
-  if (switches.useStdin) RestStream(platform::StandardStream::Input);
-  if (switches.useStdout) RestStream(platform::StandardStream::Output);
-  if (switches.useStderr) RestStream(platform::StandardStream::Error);
+  startup.Start();
   ShellContext context;
   InitContextDefaults(context);
 
   int exitCode = 0;
   if (options.command) {
+    // As `bash -c` reads no start-up file, -c runs no start-up batch file.
     RunTypedLine(platform::Utf8ToUtf16(*options.command), context);
     console.Flush();
     if (!console.AtLineStart()) platform::WriteAll(fds.output, "\n");
-    CloseWithPrograms(true);
+    CloseWithPrograms(true, console);
     exitCode = static_cast<int>(GetErrorLevel(context));
   } else {
+    RunStartupBatch(context);
     exitCode = RunSession(console, host, fds, context);
   }
-  for (auto stream : {platform::StandardStream::Input, platform::StandardStream::Output,
-                      platform::StandardStream::Error}) {
-    ReleaseRestingFile(stream);
-  }
-  CloseCurrentDirectoryBlock();
   console.Flush();
+  startup.Finish();
   SetHost(nullptr);
   SetConsoleSurface(nullptr);
-  FreeMessageTexts();
   return exitCode;
 }
 

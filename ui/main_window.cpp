@@ -6,9 +6,9 @@
 #include <QVBoxLayout>
 #include <functional>
 
-#include "launch/process_table.h"
 #include "shell/output.h"
 #include "shell/settings.h"
+#include "shell/startup.h"
 #include "ui/console_edit.h"
 #include "ui/find_bar.h"
 #include "ui/function_key_bar.h"
@@ -95,14 +95,19 @@ void MainWindow::BuildMenu() {
 void MainWindow::closeEvent(QCloseEvent* event) {
   // A running command finishes first; programs still running are the
   // user's to end.
-  if (Session().commandRunning || (PurgeForExit() > 0 && !ConfirmExitWithPrograms())) {
+  if (!ConfirmClose()) {
     event->ignore();
     return;
   }
-  StoreWindowSetting(u"SHOW_CMDBAR_SEARCH", view_->findBar()->isHidden() ? 0 : 1);
-  StoreWindowSetting(u"SHOW_CMDBAR_DOS_COMMAND", view_->functionKeyBar()->isHidden() ? 0 : 1);
-  StoreWindowSetting(u"FIND_CASE_SENSITIVE", view_->findBar()->caseSensitive() ? 1 : 0);
+  StoreBarSettings();
   event->accept();
+}
+
+void MainWindow::StoreBarSettings() {
+  StoreWindowSetting(u"SHOW_CMDBAR_SEARCH", view_->findBar()->isHidden() ? 0 : 1);
+  StoreWindowSetting(u"FIND_CASE_SENSITIVE", view_->findBar()->caseSensitive() ? 1 : 0);
+  StoreWindowSetting(u"FIND_SHOW_CMD_BUTTONS", view_->findBar()->buttonsShown() ? 1 : 0);
+  StoreWindowSetting(u"SHOW_CMDBAR_DOS_COMMAND", view_->functionKeyBar()->isHidden() ? 0 : 1);
 }
 
 }  // namespace tessera::ui

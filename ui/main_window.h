@@ -17,6 +17,8 @@ class MainWindow : public QMainWindow {
   TesseraView* view() { return view_; }
   QPushButton* softKey() { return softKey_; }
   QPushButton* menuKey() { return menuKey_; }
+  // The find bar's and function-key bar's settings, stored at shutdown.
+  void StoreBarSettings();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -1,10 +1,6 @@
 #include "ui/open_command.h"
 
-#include "commands/directory_commands.h"
-#include "commands/type_command.h"
-#include "launch/external.h"
-#include "shell/batch.h"
-#include "shell/command.h"
+#include "shell/execute.h"
 #include "shell/output.h"
 
 namespace tessera::ui {
@@ -22,10 +18,16 @@ bool EndsWithIgnoringCase(std::u16string_view text, std::u16string_view ending) 
   return true;
 }
 
-ResultCode RunCommand(CommandHandler handler, std::u16string_view word,
-                      std::u16string_view arguments, ShellContext& context) {
-  CommandCall call{.word = word, .arguments = arguments, .context = context};
-  return handler(call);
+// A path as it stands in a typed line: quoted when it holds a blank, each
+// '%' doubled so that expanding the line gives the path back.
+std::u16string TypedPath(std::u16string_view path) {
+  std::u16string text;
+  for (char16_t c : path) {
+    text += c;
+    if (c == u'%') text += u'%';
+  }
+  if (text.find_first_of(u" \t") != std::u16string::npos) text = u"\"" + text + u"\"";
+  return text;
 }
 
 }  // namespace
@@ -33,8 +35,7 @@ ResultCode RunCommand(CommandHandler handler, std::u16string_view word,
 OpenCommand CommandForOpenedPath(std::u16string_view devicePath, bool isDirectory) {
   while (!devicePath.empty() && devicePath.back() == u'\\') devicePath.remove_suffix(1);
   OpenCommand command;
-  command.path = devicePath.empty() ? std::u16string(u"\\") : std::u16string(devicePath);
-  if (command.path.find(u' ') != std::u16string::npos) command.path = u"\"" + command.path + u"\"";
+  command.path = TypedPath(devicePath.empty() ? std::u16string_view(u"\\") : devicePath);
   std::u16string_view word;
   if (isDirectory) {
     command.action = OpenAction::ChangeDirectory;
@@ -53,19 +54,10 @@ OpenCommand CommandForOpenedPath(std::u16string_view devicePath, bool isDirector
 }
 
 ResultCode RunOpenCommand(const OpenCommand& command, ShellContext& context) {
+  // Shown and run as if typed; the line joins the history as typed lines do.
   PrintLine(command.historyLine);
-  if (Host* host = CurrentHost()) host->AddToHistory(command.historyLine);
-  switch (command.action) {
-    case OpenAction::ChangeDirectory:
-      return RunCommand(CdCommand, u"CD", command.path, context);
-    case OpenAction::CallBatch:
-      return CallBatch(command.path, context);
-    case OpenAction::StartProgram:
-      return RunExternalCommand(command.path, context);
-    case OpenAction::TypeFile:
-      return RunCommand(TypeCommand, u"TYPE", command.path, context);
-  }
-  return RunCommand(TypeCommand, u"TYPE", command.path, context);
+  ExecuteLine(command.historyLine, context, nullptr, 0);
+  return GetErrorLevel(context) == 0 ? kOk : kNotCarriedOut;
 }
 
 }  // namespace tessera::ui

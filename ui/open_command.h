@@ -14,13 +14,14 @@ enum class OpenAction { ChangeDirectory, CallBatch, StartProgram, TypeFile };
 
 struct OpenCommand {
   OpenAction action = OpenAction::TypeFile;
-  std::u16string path;         // without trailing '\', quoted when it holds a blank
-  std::u16string historyLine;  // what the history keeps of it
+  std::u16string path;         // as typed: no trailing '\', quoted with a blank, '%' doubled
+  std::u16string historyLine;  // the command line that does it, as the history keeps it
 };
 
 OpenCommand CommandForOpenedPath(std::u16string_view devicePath, bool isDirectory);
 
-// Echoes the command, adds it to the history and runs it.
+// Echoes the command line and runs it as a typed line (it joins the
+// history); kOk when it left ERRORLEVEL at 0.
 ResultCode RunOpenCommand(const OpenCommand& command, ShellContext& context);
 
 }  // namespace tessera::ui

@@ -6,10 +6,11 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "shell/current_directory.h"
+#include "shell/batch.h"
 #include "shell/environment.h"
-#include "shell/execute.h"
 #include "shell/output.h"
+#include "shell/startup_batch.h"
+#include "shell/typed_line.h"
 #include "ui/console_edit.h"
 #include "ui/find_bar.h"
 #include "ui/function_key_bar.h"
@@ -92,8 +93,6 @@ TesseraView::TesseraView(QWidget* parent)
   enterTimer_.setInterval(static_cast<int>(kDoubleEnterInterval) + 100);
   connect(&enterTimer_, &QTimer::timeout, this, &TesseraView::RunCommandLine);
 
-  // Other programs of the device read the current directory from here.
-  CreateCurrentDirectoryBlock();
   InitContextDefaults(context_);
   SetConsoleSurface(console_);
   SetHost(this);
@@ -106,7 +105,6 @@ TesseraView::~TesseraView() {
   StoreWindowSetting(u"TEXT_WORD_WRAP", wordWrap_ ? 1 : 0);
   if (CurrentConsoleSurface() == console_) SetConsoleSurface(nullptr);
   if (CurrentHost() == this) SetHost(nullptr);
-  CloseCurrentDirectoryBlock();
 }
 
 void TesseraView::Start() {
@@ -114,6 +112,16 @@ void TesseraView::Start() {
   console_->MarkInputStart();
   console_->GoToCaret();
   console_->setFocus();
+}
+
+void TesseraView::RunStartupBatch() {
+  const std::optional<std::u16string> call = ChooseStartupBatch();
+  Start();
+  if (!call) return;
+  BeginCommand();
+  PrintLine(u"");
+  CallBatch(*call, context_);
+  EndCommand();
 }
 
 void TesseraView::BeginCommand() {
@@ -148,8 +156,8 @@ void TesseraView::RunCommandLine() {
   const std::size_t end = console_->TextLength();
   console_->SetSelection(end, end);
   console_->ReplaceSelection(u"\r\n");
-  const std::u16string_view line = TrimmedLine(input);
-  if (!line.empty() && !RunViewCommand(line)) ExecuteLine(line, context_, nullptr, 0);
+  const std::u16string_view line = TrimTypedLine(input);
+  if (!line.empty() && !RunViewCommand(line)) RunTypedLine(line, context_);
   EndCommand();
   if (caretWasShown) console_->ShowCaret(true);
   if (closeRequested_) emit closeWanted();

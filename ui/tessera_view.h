@@ -36,6 +36,9 @@ class TesseraView : public QWidget, public Host {
 
   // Prints the first prompt; the console then takes typed lines.
   void Start();
+  // Once the window is first shown: asks about the start-up batch file as
+  // needed, prints the first prompt and runs the file in this context.
+  void RunStartupBatch();
   // Runs what stands on the command line, as Enter does.
   void RunCommandLine();
   void RunFunctionKey(int setting);

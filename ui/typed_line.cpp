@@ -1,5 +1,7 @@
 #include "ui/typed_line.h"
 
+#include "shell/typed_line.h"
+
 namespace tessera::ui {
 
 namespace {
@@ -20,12 +22,6 @@ bool EqualsIgnoringCase(std::u16string_view a, std::u16string_view b) {
 
 }  // namespace
 
-std::u16string_view TrimmedLine(std::u16string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
 std::optional<BarCommand> ParseBarCommand(std::u16string_view line) {
   std::size_t wordEnd = 0;
   while (wordEnd < line.size() && !IsBlank(line[wordEnd])) ++wordEnd;
@@ -38,7 +34,7 @@ std::optional<BarCommand> ParseBarCommand(std::u16string_view line) {
   } else {
     return std::nullopt;
   }
-  const std::u16string_view rest = TrimmedLine(line.substr(wordEnd));
+  const std::u16string_view rest = TrimTypedLine(line.substr(wordEnd));
   command.show = !(rest.size() >= 2 && rest[0] == u'/' && Upper(rest[1]) == u'H');
   return command;
 }

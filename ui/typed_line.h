@@ -1,14 +1,11 @@
-// What the view reads from a typed command line before the interpreter
-// sees it: the trimmed line, and the two commands the view runs itself.
+// The two commands the view runs itself before the interpreter sees a
+// typed line.
 #pragma once
 
 #include <optional>
 #include <string_view>
 
 namespace tessera::ui {
-
-// Without blanks, tabs and line ends at either end.
-std::u16string_view TrimmedLine(std::u16string_view text);
 
 enum class CommandBar { FunctionKeys, Find };
 

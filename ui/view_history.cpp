@@ -1,4 +1,5 @@
 // The command history: kept for every typed line, walked with Up and Down.
+#include "shell/typed_line.h"
 #include "ui/console_edit.h"
 #include "ui/tessera_view.h"
 #include "ui/typed_line.h"
@@ -6,7 +7,7 @@
 namespace tessera::ui {
 
 void TesseraView::AddToHistory(std::u16string_view line) {
-  if (TrimmedLine(line).empty()) return;
+  if (TrimTypedLine(line).empty()) return;
   history_.Add(line);
 }
 

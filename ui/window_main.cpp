@@ -1,36 +1,25 @@
 #include "ui/window_main.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QSocketNotifier>
 #include <cstdio>
+#include <optional>
 
 #include "browser/browser_settings.h"
-#include "launch/resting_files.h"
-#include "launch/stream_switches.h"
-#include "platform/device.h"
-#include "shell/device_clock.h"
-#include "shell/message_catalogue.h"
-#include "shell/message_overrides.h"
-#include "shell/output.h"
+#include "platform/single_instance.h"
+#include "platform/termination.h"
+#include "shell/startup.h"
 #include "ui/console_edit.h"
+#include "ui/later_start_listener.h"
 #include "ui/main_window.h"
 #include "ui/tessera_view.h"
 #include "ui/window_options.h"
+#include "ui/window_settings.h"
 
 namespace tessera::ui {
 
 namespace {
-
-constexpr platform::StandardStream kStreams[] = {platform::StandardStream::Input,
-                                                 platform::StandardStream::Output,
-                                                 platform::StandardStream::Error};
-
-void RestStandardStreams() {
-  LoadStreamSwitches();
-  const StreamSwitches& switches = CurrentStreamSwitches();
-  if (switches.useStdin) RestStream(platform::StandardStream::Input);
-  if (switches.useStdout) RestStream(platform::StandardStream::Output);
-  if (switches.useStderr) RestStream(platform::StandardStream::Error);
-}
 
 // Types each line into the console and runs it, as the user would.
 void RunLines(TesseraView& view, const QStringList& lines) {
@@ -42,10 +31,21 @@ void RunLines(TesseraView& view, const QStringList& lines) {
   }
 }
 
+// What the window keeps when the session is ended by a signal: what closing
+// and the view's end would store.
+void StoreWindowState(MainWindow& window) {
+  window.StoreBarSettings();
+  StoreWindowSetting(u"FONT_SIZE", window.view()->fontIndex());
+  StoreWindowSetting(u"TEXT_WORD_WRAP", window.view()->wordWrap() ? 1 : 0);
+}
+
 }  // namespace
 
 int WindowMain(int argc, char** argv) {
   QApplication app(argc, argv);
+  // The desktop entry and icon an installed copy puts into the menu.
+  QGuiApplication::setDesktopFileName(QStringLiteral("tessera"));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tessera")));
   QStringList arguments = QApplication::arguments();
   arguments.removeFirst();
   const ParsedWindowOptions parsed = ParseWindowOptions(arguments);
@@ -58,26 +58,38 @@ int WindowMain(int argc, char** argv) {
     return 2;
   }
   const WindowOptions& options = parsed.options;
-  platform::DeviceOptions deviceOptions;
-  deviceOptions.root = options.root;
-  if (const platform::Status status = platform::SetupDevice(deviceOptions); !status.ok()) {
+  ShellStartup startup;
+  if (const platform::Status status = startup.OpenDevice(options.root); !status.ok()) {
     std::fprintf(stderr, "Tessera: cannot set up the device root (error %u)\n",
                  static_cast<unsigned>(status.error()));
     return 1;
   }
-  ChooseProgramFileNames();
-  LoadDeviceClock();
-  LoadMessageOverrides();
-  Session().applicationTitle = ApplicationTitle().toStdU16String();
+  // One window per device: a later start brings the first one to the front.
+  // A screenshot is a picture of a fresh window, never a hand-over.
+  std::optional<platform::WindowInstance> instance;
+  if (options.screenshot.isEmpty()) {
+    instance.emplace(platform::WindowInstance::Claim());
+    if (instance->outcome() == platform::WindowInstance::Outcome::HandedOver) return 0;
+  }
+  // The first start's stream check may take a moment.
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  startup.Start();
+  QApplication::restoreOverrideCursor();
   browser::LoadBrowserSettings();
-  // Between programs the standard streams rest on their files.
-  RestStandardStreams();
 
   int exitCode = 0;
   {
     MainWindow window;
+    if (instance) new LaterStartListener(*instance, window);
+    // SIGTERM and SIGHUP (a kill, a logout) end the session as Exit does.
+    if (const int ending = platform::TerminationDescriptor(); ending >= 0) {
+      auto* notifier = new QSocketNotifier(ending, QSocketNotifier::Read, &window);
+      QObject::connect(notifier, &QSocketNotifier::activated, &window,
+                       [&window] { EndSessionOnSignal([&window] { StoreWindowState(window); }); });
+    }
     window.show();
-    window.view()->Start();
+    QApplication::processEvents();
+    window.view()->RunStartupBatch();
     RunLines(*window.view(), options.lines);
     if (!options.screenshot.isEmpty()) {
       QApplication::processEvents();
@@ -86,9 +98,8 @@ int WindowMain(int argc, char** argv) {
       exitCode = QApplication::exec();
     }
   }
-  for (auto stream : kStreams) ReleaseRestingFile(stream);
-  FreeMessageTexts();
   (void)browser::StoreBrowserSettings();
+  startup.Finish();
   return exitCode;
 }
 

@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "shell/function_keys.h"
 #include "shell/resources.h"
 #include "shell/settings.h"
 #include "ui/console_face.h"
@@ -28,23 +27,6 @@ QString ToQString(const std::u16string& text) {
 constexpr std::array<int, 4> kDefaultFontSizes = {7, 9, 12, 18};
 
 }  // namespace
-
-FunctionKeySetting ReadFunctionKey(int number) {
-  const std::u16string_view fallback =
-      kDefaultFunctionKeyCommands[static_cast<std::size_t>(number - 1)];
-  FunctionKeySetting key;
-  key.label = ReadSettingString(kSettingsSection, Numbered(u"FKEY_LABEL", number), fallback);
-  key.command = ReadSettingString(kSettingsSection, Numbered(u"FKEY_COMMAND", number), fallback);
-  return key;
-}
-
-bool ReadShowTenKeys() { return ReadSettingInt(kSettingsSection, u"FKEY_SHOW_10_BUTTONS", 1) != 0; }
-
-int SettingOfButton(int button, bool tenKeys) {
-  if (tenKeys) return button;
-  if (button == 5 || button == 10) return 0;
-  return button < 5 ? button : button - 1;
-}
 
 QColor ColorFromSetting(std::int32_t value) {
   const auto bits = static_cast<std::uint32_t>(value);

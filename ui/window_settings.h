@@ -1,25 +1,14 @@
-// The settings the window reads: function keys, console colours and fonts.
+// The settings the window reads: console colours and fonts (the function
+// keys' settings are the shell's, shared with the terminal).
 #pragma once
 
 #include <QColor>
 #include <QFont>
 #include <string>
 
+#include "shell/function_keys.h"
+
 namespace tessera::ui {
-
-inline constexpr int kFunctionKeyCount = 10;
-
-struct FunctionKeySetting {
-  std::u16string label;
-  std::u16string command;
-};
-
-// Setting number 1..10: FKEY_LABELn and FKEY_COMMANDn.
-FunctionKeySetting ReadFunctionKey(int number);
-// FKEY_SHOW_10_BUTTONS: ten keys, or eight (f5 and f10 hidden).
-bool ReadShowTenKeys();
-// The setting number a button f1..f10 uses; 0 when the button is hidden.
-int SettingOfButton(int button, bool tenKeys);
 
 // A 0x00BBGGRR colour value.
 QColor ColorFromSetting(std::int32_t value);

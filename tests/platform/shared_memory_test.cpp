@@ -1,6 +1,8 @@
 #include "platform/shared_memory.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/mman.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -71,6 +73,39 @@ TEST(SharedMemory, BadNamesAreRefused) {
   EXPECT_EQ(SharedMemoryBlock::OpenExisting("").error(), ErrorCode::InvalidName);
   EXPECT_EQ(SharedMemoryBlock::OpenExisting("no-slash").error(), ErrorCode::InvalidName);
   EXPECT_EQ(SharedMemoryBlock::OpenExisting("/a/b").error(), ErrorCode::InvalidName);
+}
+
+bool NameExists(const std::string& name) {
+  const int fd = shm_open(name.c_str(), O_RDONLY, 0);
+  if (fd < 0) return false;
+  close(fd);
+  return true;
+}
+
+TEST(SharedMemory, StaleBlocksGoBlocksInUseStay) {
+  testing::TempRoot root;
+  auto held = SharedMemoryBlock::Create(u"HELD_BLOCK", 64);
+  ASSERT_TRUE(held.ok());
+  // Left behind by a shell that was killed: the name without a holder.
+  const std::string stale = QualifiedSharedMemoryName(u"STALE_BLOCK");
+  const int fd = shm_open(stale.c_str(), O_RDWR | O_CREAT, 0600);
+  ASSERT_GE(fd, 0);
+  close(fd);
+  // Another user's kind of name is never looked at.
+  const std::string foreign = "/tessera-x-not-ours";
+  const int other = shm_open(foreign.c_str(), O_RDWR | O_CREAT, 0600);
+  ASSERT_GE(other, 0);
+  close(other);
+
+  EXPECT_GE(RemoveStaleSharedMemory(), 1u);
+  EXPECT_FALSE(NameExists(stale));
+  EXPECT_TRUE(NameExists(held->hostName()));
+  EXPECT_TRUE(NameExists(foreign));
+  shm_unlink(foreign.c_str());
+  // A block made again after a removal is a fresh, working one.
+  auto again = SharedMemoryBlock::Create(u"STALE_BLOCK", 64);
+  ASSERT_TRUE(again.ok());
+  EXPECT_TRUE(SharedMemoryBlock::OpenExisting(again->hostName()).ok());
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 //   env NAME    write the variable's value (or <unset>)
 //   fds         write how many descriptors are open
 //   touch PATH  create an empty host file (tests wait for it)
+//   pid PATH    write the program's process id into a host file
 //   sleep MS    wait
 //   exit N      end with exit code N
 #include <dirent.h>
@@ -61,6 +62,13 @@ int main(int argc, char** argv) {
     } else if (step == "touch") {
       std::FILE* file = std::fopen(value, "w");
       if (file) std::fclose(file);
+      ++i;
+    } else if (step == "pid") {
+      std::FILE* file = std::fopen(value, "w");
+      if (file) {
+        std::fprintf(file, "%ld", static_cast<long>(getpid()));
+        std::fclose(file);
+      }
       ++i;
     } else if (step == "sleep") {
       std::this_thread::sleep_for(std::chrono::milliseconds(std::atoi(value))), ++i;

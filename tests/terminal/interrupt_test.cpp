@@ -11,23 +11,13 @@
 #include <string>
 
 #include "support/temp_root.h"
+#include "terminal/shell_process.h"
 
 namespace tessera {
 namespace {
 
-// Reads from the terminal until `text` has appeared or a few seconds passed.
 bool WaitFor(int fd, const std::string& text, std::string& seen) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-  char buffer[512];
-  while (seen.find(text) == std::string::npos) {
-    if (std::chrono::steady_clock::now() > deadline) return false;
-    pollfd entry{fd, POLLIN, 0};
-    if (poll(&entry, 1, 100) <= 0) continue;
-    const ssize_t n = read(fd, buffer, sizeof buffer);
-    if (n <= 0) return false;
-    seen.append(buffer, static_cast<std::size_t>(n));
-  }
-  return true;
+  return testing::WaitForText(fd, text, seen);
 }
 
 // Ends the session with Ctrl+D, then by hanging up, and last by force, so
@@ -64,6 +54,17 @@ struct ShellSession {
   }
 };
 
+// Starts the shell on a new pseudo-terminal; gives its process id.
+pid_t StartOnTerminal(const testing::TempRoot& root, int& terminal) {
+  const pid_t shell = forkpty(&terminal, nullptr, nullptr, nullptr);
+  if (shell == 0) {
+    execl(TESSERA_EXE, TESSERA_EXE, "--tty", "--root", root.host().c_str(),
+          static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  return shell;
+}
+
 void Type(int fd, const std::string& keys) {
   ASSERT_EQ(write(fd, keys.data(), keys.size()), static_cast<ssize_t>(keys.size()));
 }
@@ -72,13 +73,8 @@ TEST(TerminalInterrupt, CtrlCAsksAndYesEndsTheProgram) {
   testing::TempRoot root;
   std::filesystem::create_symlink(TPROG_EXE, root.Host("\\Windows\\tprog.exe"));
   int terminal = -1;
-  const pid_t shell = forkpty(&terminal, nullptr, nullptr, nullptr);
+  const pid_t shell = StartOnTerminal(root, terminal);
   ASSERT_GE(shell, 0);
-  if (shell == 0) {
-    execl(TESSERA_EXE, TESSERA_EXE, "--tty", "--root", root.host().c_str(),
-          static_cast<char*>(nullptr));
-    _exit(127);
-  }
   ShellSession session{shell, terminal};
   std::string seen;
   ASSERT_TRUE(WaitFor(terminal, "\\>", seen));
@@ -107,18 +103,40 @@ namespace {
 TEST(TerminalTypeAhead, KeysTypedBeforeThePromptAreKept) {
   testing::TempRoot root;
   int terminal = -1;
-  const pid_t shell = forkpty(&terminal, nullptr, nullptr, nullptr);
+  const pid_t shell = StartOnTerminal(root, terminal);
   ASSERT_GE(shell, 0);
-  if (shell == 0) {
-    execl(TESSERA_EXE, TESSERA_EXE, "--tty", "--root", root.host().c_str(),
-          static_cast<char*>(nullptr));
-    _exit(127);
-  }
   ShellSession session{shell, terminal};
   Type(terminal, "echo typed ahead\r");  // before the shell has printed anything
   std::string seen;
   EXPECT_TRUE(WaitFor(terminal, "\ntyped ahead\r\n", seen)) << seen;
   session.End();
+}
+
+}  // namespace
+}  // namespace tessera
+
+namespace tessera {
+namespace {
+
+TEST(TerminalFunctionKeys, FollowTheirSettings) {
+  testing::TempRoot root;
+  // F1 made to run two lines (the two characters \n stand for Enter).
+  const auto set =
+      testing::RunProcess({TESSERA_EXE, "--tty", "--root", root.host(), "-c",
+                           "ADDREG HKCU, Software\\Verdane\\Tessera\\SETTINGS, FKEY_COMMAND1, 0, "
+                           "echo one\\necho two\\n"},
+                          "");
+  ASSERT_EQ(set.status, 0) << set.out << set.err;
+  int terminal = -1;
+  const pid_t shell = StartOnTerminal(root, terminal);
+  ASSERT_GE(shell, 0);
+  ShellSession session{shell, terminal};
+  std::string seen;
+  ASSERT_TRUE(WaitFor(terminal, "\\>", seen));
+  Type(terminal, "\x1bOP");
+  EXPECT_TRUE(WaitFor(terminal, "\r\ntwo\r\n", seen)) << seen;
+  EXPECT_NE(seen.find("\r\none\r\n"), std::string::npos) << seen;
+  EXPECT_TRUE(session.End());
 }
 
 }  // namespace

@@ -109,6 +109,13 @@ DIRREG /s HKCU, Software
 \>DELREG HKCU, Software
 処理を中止しました。
 \>DIRREG /s HKCU, Software
+HKCU, Software\Verdane\Tessera\SETTINGS, SUPPORT_STDIN, 0x00010001, 1
+HKCU, Software\Verdane\Tessera\SETTINGS, USE_STDIN, 0x00010001, 1
+HKCU, Software\Verdane\Tessera\SETTINGS, SUPPORT_STDOUT, 0x00010001, 1
+HKCU, Software\Verdane\Tessera\SETTINGS, USE_STDOUT, 0x00010001, 1
+HKCU, Software\Verdane\Tessera\SETTINGS, SUPPORT_STDERR, 0x00010001, 1
+HKCU, Software\Verdane\Tessera\SETTINGS, USE_STDERR, 0x00010001, 1
+
 HKCU, Software\Test, Name, 0x00010001, 12
 
 \>

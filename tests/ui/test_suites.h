@@ -4,3 +4,4 @@
 int RunPendingOutputTests(int argc, char** argv);
 int RunBarTests(int argc, char** argv);
 int RunViewRuleTests(int argc, char** argv);
+int RunWindowStartTests(int argc, char** argv);

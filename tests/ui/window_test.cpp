@@ -596,6 +596,7 @@ int main(int argc, char** argv) {
   failures += RunPendingOutputTests(argc, argv);
   failures += RunBarTests(argc, argv);
   failures += RunViewRuleTests(argc, argv);
+  failures += RunWindowStartTests(argc, argv);
   return failures == 0 ? 0 : 1;
 }
 

@@ -16,6 +16,7 @@ void SetupToolDevice() {
   platform::DeviceOptions options;
   options.root = *root;
   options.shippedEntries.clear();
+  options.systemEntries.clear();
   // A device that cannot be set up leaves '\' paths unresolved; each tool
   // then reports them as files it cannot find.
   (void)platform::SetupDevice(options);
