@@ -15,6 +15,7 @@
 #include "shell/device_clock.h"
 #include "shell/environment.h"
 #include "shell/execute.h"
+#include "shell/language_choice.h"
 #include "shell/message_catalogue.h"
 #include "shell/message_overrides.h"
 #include "shell/output.h"
@@ -133,6 +134,7 @@ int TerminalMain(int argc, char** argv) {
                                       ")\n");
     return 1;
   }
+  ChooseStartupLanguage();
   ChooseProgramFileNames();
   LoadDeviceClock();
 

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <string>
 
+#include "support/neutral_locale.h"
 #include "support/temp_root.h"
 
 namespace tessera {
@@ -75,6 +76,7 @@ TEST(TerminalInterrupt, CtrlCAsksAndYesEndsTheProgram) {
   const pid_t shell = forkpty(&terminal, nullptr, nullptr, nullptr);
   ASSERT_GE(shell, 0);
   if (shell == 0) {
+    tessera::testing::UseNeutralLocale();
     execl(TESSERA_EXE, TESSERA_EXE, "--tty", "--root", root.host().c_str(),
           static_cast<char*>(nullptr));
     _exit(127);
@@ -110,6 +112,7 @@ TEST(TerminalTypeAhead, KeysTypedBeforeThePromptAreKept) {
   const pid_t shell = forkpty(&terminal, nullptr, nullptr, nullptr);
   ASSERT_GE(shell, 0);
   if (shell == 0) {
+    tessera::testing::UseNeutralLocale();
     execl(TESSERA_EXE, TESSERA_EXE, "--tty", "--root", root.host().c_str(),
           static_cast<char*>(nullptr));
     _exit(127);
