@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <algorithm>
 
+#include "ui/resource_text.h"
 #include "ui/window_settings.h"
 
 namespace tessera::ui {
@@ -11,6 +12,8 @@ namespace tessera::ui {
 namespace {
 
 constexpr int kKeysPerRow = 5;
+// The dialog resource with the texts of the bar's fixed buttons.
+constexpr std::uint32_t kFunctionKeyBarDialog = 112;
 
 }  // namespace
 
@@ -28,18 +31,19 @@ FunctionKeyBar::FunctionKeyBar(QWidget* parent) : QWidget(parent) {
     key->installEventFilter(this);
   }
   struct Fixed {
-    const char* text;
+    const char* name;
+    std::uint32_t control;
     int row, column, span;
     void (FunctionKeyBar::*signal)();
   };
-  const Fixed fixed[] = {{"SP", 0, 5, 1, &FunctionKeyBar::spaceClicked},
-                         {"BS", 0, 6, 1, &FunctionKeyBar::backspaceClicked},
-                         {"...", 0, 7, 1, &FunctionKeyBar::selectPathClicked},
-                         {"Enter", 1, 5, 2, &FunctionKeyBar::enterClicked},
-                         {"X", 1, 7, 1, &FunctionKeyBar::closeClicked}};
+  const Fixed fixed[] = {{"SP", 1006, 0, 5, 1, &FunctionKeyBar::spaceClicked},
+                         {"BS", 1008, 0, 6, 1, &FunctionKeyBar::backspaceClicked},
+                         {"...", 1009, 0, 7, 1, &FunctionKeyBar::selectPathClicked},
+                         {"Enter", 1007, 1, 5, 2, &FunctionKeyBar::enterClicked},
+                         {"X", 1075, 1, 7, 1, &FunctionKeyBar::closeClicked}};
   for (std::size_t i = 0; i < std::size(fixed); ++i) {
-    auto* button = new QPushButton(QString::fromLatin1(fixed[i].text), this);
-    button->setObjectName(QString::fromLatin1(fixed[i].text));
+    auto* button = new QPushButton(ControlText(kFunctionKeyBarDialog, fixed[i].control), this);
+    button->setObjectName(QString::fromLatin1(fixed[i].name));
     grid->addWidget(button, fixed[i].row, fixed[i].column, 1, fixed[i].span);
     connect(button, &QPushButton::clicked, this, fixed[i].signal);
     button->installEventFilter(this);

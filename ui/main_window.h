@@ -5,8 +5,11 @@
 #include <QMainWindow>
 #include <QPushButton>
 
+#include "ui/main_menu.h"
+
 namespace tessera::ui {
 
+class CommandSet;
 class TesseraView;
 
 class MainWindow : public QMainWindow {
@@ -17,6 +20,8 @@ class MainWindow : public QMainWindow {
   TesseraView* view() { return view_; }
   QPushButton* softKey() { return softKey_; }
   QPushButton* menuKey() { return menuKey_; }
+  CommandSet* commands() { return commands_; }
+  const MainMenu& menus() const { return menus_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -27,6 +32,8 @@ class MainWindow : public QMainWindow {
   TesseraView* view_;
   QPushButton* softKey_;
   QPushButton* menuKey_;
+  CommandSet* commands_ = nullptr;
+  MainMenu menus_;
 };
 
 }  // namespace tessera::ui

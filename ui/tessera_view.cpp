@@ -15,7 +15,6 @@
 #include "shell/current_directory.h"
 #include "shell/environment.h"
 #include "shell/execute.h"
-#include "shell/message_catalogue.h"
 #include "shell/output.h"
 #include "shell/resources.h"
 #include "shell/settings.h"
@@ -37,8 +36,10 @@ constexpr qint64 kDoubleEnterInterval = 300;
 constexpr int kFlashMilliseconds = 100;
 constexpr qint64 kPumpInterval = 40;
 constexpr qint64 kKeyBarFocusMilliseconds = 500;
-// The filter of the Open and Select Path dialogs without FILEFILTER.
-constexpr std::uint32_t kMessageProgramFilter = 112;
+// The filters of the Select Path and Open dialogs without FILEFILTER.
+constexpr std::uint32_t kStringSelectPathFilter = 31001;
+constexpr std::uint32_t kStringOpenFilter = 31004;
+constexpr std::uint32_t kStringApplicationTitle = 57344;
 
 QString ToQString(std::u16string_view text) {
   return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
@@ -88,31 +89,11 @@ QMessageBox::StandardButton ToButton(MessageBoxAnswer answer) {
 QString WindowString(std::uint32_t id) {
   if (id == 0) return {};
   const std::u16string text = LoadResourceString(id);
-  if (!text.empty()) return ToQString(text);
-  switch (id) {
-    case kLabelConsoleFocus:
-      return QStringLiteral("Fn");
-    case kLabelBarFocus:
-      return QStringLiteral("Input");
-    case kLabelCommandRunning:
-      return QStringLiteral("Stop");
-    case kPrefixScroll:
-      return QStringLiteral("Scroll: ");
-    case kPrefixFunctionKeys:
-      return QStringLiteral("Fn Key: ");
-    case kPrefixFind:
-      return QStringLiteral("Find: ");
-    case kTitleOpen:
-      return QStringLiteral("Open");
-    case kTitleSelectPath:
-      return QStringLiteral("Select Path");
-    default:
-      return QStringLiteral("****");
-  }
+  return text.empty() ? QStringLiteral("****") : ToQString(text);
 }
 
 QString ApplicationTitle() {
-  const std::u16string title = LoadResourceString(57344);
+  const std::u16string title = LoadResourceString(kStringApplicationTitle);
   return title.empty() ? QStringLiteral("Tessera") : ToQString(title);
 }
 
@@ -359,11 +340,11 @@ void TesseraView::OpenPath(std::u16string_view devicePath, bool isDirectory) {
   EndCommand();
 }
 
-std::u16string TesseraView::DialogFilter() const {
+std::u16string TesseraView::DialogFilter(std::uint32_t fallback) const {
   if (const std::u16string* filter = context_.GetValueText(u"FILEFILTER");
       filter && !filter->empty())
     return *filter;
-  return std::u16string(GetMessageText(kMessageProgramFilter));
+  return LoadResourceString(fallback);
 }
 
 std::u16string TesseraView::DialogFolder() const {
@@ -373,8 +354,9 @@ std::u16string TesseraView::DialogFolder() const {
 
 void TesseraView::OpenWithDialog() {
   if (Session().commandRunning) return;
-  const auto choice = ChooseDeviceFile(window(), WindowString(kTitleOpen), DialogFilter(),
-                                       DialogFolder(), filterIndex_);
+  const auto choice =
+      ChooseDeviceFile(window(), WindowString(kTitleOpen), DialogFilter(kStringOpenFilter),
+                       DialogFolder(), filterIndex_);
   if (!choice) return;
   OpenPath(choice->path, choice->isDirectory);
   FocusConsole();
@@ -382,8 +364,9 @@ void TesseraView::OpenWithDialog() {
 
 void TesseraView::SelectPath() {
   if (Session().commandRunning) return;
-  const auto choice = ChooseDeviceFile(window(), WindowString(kTitleSelectPath), DialogFilter(),
-                                       DialogFolder(), filterIndex_);
+  const auto choice =
+      ChooseDeviceFile(window(), WindowString(kTitleSelectPath),
+                       DialogFilter(kStringSelectPathFilter), DialogFolder(), filterIndex_);
   if (!choice) return;
   FocusConsole();
   std::u16string text = choice->path;

@@ -108,8 +108,8 @@ class TesseraView : public QWidget, public Host {
   void FocusConsole();
   void SetSoftKeyLabel(std::uint32_t id);
   void SetTitlePrefix(std::uint32_t id);
-  // FILEFILTER, else the filter of programs; CUR DIR, else the root.
-  std::u16string DialogFilter() const;
+  // FILEFILTER, else the string given; CUR DIR, else the root.
+  std::u16string DialogFilter(std::uint32_t fallback) const;
   std::u16string DialogFolder() const;
 
   ConsoleEdit* console_;
@@ -135,8 +135,8 @@ class TesseraView : public QWidget, public Host {
   QString title_;
 };
 
-// The soft-key label or title prefix of a string identifier, with the
-// built-in texts when the string table has none.
+// The soft-key label or title prefix of a string identifier ("****" when no
+// resource module has it; empty for 0).
 QString WindowString(std::uint32_t id);
 // The application title (string 57344, else "Tessera").
 QString ApplicationTitle();

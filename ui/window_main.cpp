@@ -7,12 +7,14 @@
 #include "launch/stream_switches.h"
 #include "platform/device.h"
 #include "shell/device_clock.h"
+#include "shell/language_choice.h"
 #include "shell/message_catalogue.h"
 #include "shell/message_overrides.h"
 #include "shell/output.h"
 #include "ui/console_edit.h"
 #include "ui/main_window.h"
 #include "ui/tessera_view.h"
+#include "ui/toolkit_translation.h"
 #include "ui/window_options.h"
 
 namespace tessera::ui {
@@ -64,6 +66,8 @@ int WindowMain(int argc, char** argv) {
                  static_cast<unsigned>(status.error()));
     return 1;
   }
+  ChooseStartupLanguage();
+  InstallToolkitTranslation(app, CurrentUiLanguage());
   ChooseProgramFileNames();
   LoadDeviceClock();
   LoadMessageOverrides();
