@@ -52,8 +52,7 @@ void ChooseStartupLanguage(std::uint16_t userLanguage) {
   Use(probe, list.preferred);
   // Remembered so that later starts keep it whatever the locale then says.
   static_cast<void>(WriteSettingInt(kSettingsSection, u"UI_LANG_ID", probe.languageId).ok());
-  static_cast<void>(
-      WriteSettingString(kSettingsSection, u"UI_LANG_DLL_PATH", list.preferred).ok());
+  static_cast<void>(WriteSettingString(kSettingsSection, u"UI_LANG_DLL_PATH", list.preferred).ok());
 }
 
 bool ApplyLanguageChoice(std::u16string_view path) {

@@ -21,8 +21,8 @@ struct TesseraResourceString {
 };
 
 // Kinds of menu entries.
-inline constexpr std::uint32_t kMenuItem = 0;       // a command with its text
-inline constexpr std::uint32_t kMenuPopup = 1;      // a submenu; its entries follow one level deeper
+inline constexpr std::uint32_t kMenuItem = 0;   // a command with its text
+inline constexpr std::uint32_t kMenuPopup = 1;  // a submenu; its entries follow one level deeper
 inline constexpr std::uint32_t kMenuSeparator = 2;  // a separator line
 
 // One entry of a menu, in reading order. depth 0 is the menu's own level; a

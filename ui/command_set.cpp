@@ -35,8 +35,8 @@ void CommandSet::BindKeys(std::uint32_t acceleratorTable) {
   std::map<std::uint32_t, QList<QKeySequence>> keys;
   for (const TesseraAccelerator& entry : EntriesOf(*table)) {
     if (!commands_.count(entry.command) || !entry.keys) continue;
-    keys[entry.command] << QKeySequence::fromString(
-        QString::fromUtf16(entry.keys), QKeySequence::PortableText);
+    keys[entry.command] << QKeySequence::fromString(QString::fromUtf16(entry.keys),
+                                                    QKeySequence::PortableText);
   }
   for (const auto& [id, sequences] : keys) {
     auto* action = new QAction(owner_);

@@ -55,8 +55,8 @@ int main(int argc, char** argv) {
     origin += (origin.empty() ? "" : " + ") + path.substr(path.find_last_of('/') + 1);
   }
 
-  const std::string source = TableSource(
-      script, mode == "--program" ? TableOwner::Program : TableOwner::Library, origin);
+  const std::string source =
+      TableSource(script, mode == "--program" ? TableOwner::Program : TableOwner::Library, origin);
   std::string existing;
   if (ReadFile(output, existing) && existing == source) return 0;
   std::error_code ignored;

@@ -290,8 +290,8 @@ std::string ReadResourceScript(std::string_view text, std::string_view fileName,
 bool IsPortableKeyText(std::u16string_view keys) {
   static const std::u16string_view kModifiers[] = {u"Ctrl", u"Shift", u"Alt", u"Meta"};
   static const std::u16string_view kNamedKeys[] = {
-      u"Backspace", u"Del",   u"Ins",  u"Home", u"End",    u"PgUp",  u"PgDown", u"Up",
-      u"Down",      u"Left",  u"Right", u"Tab", u"Esc",    u"Return", u"Enter", u"Space"};
+      u"Backspace", u"Del",  u"Ins",   u"Home", u"End", u"PgUp",   u"PgDown", u"Up",
+      u"Down",      u"Left", u"Right", u"Tab",  u"Esc", u"Return", u"Enter",  u"Space"};
   std::vector<std::u16string_view> parts;
   while (true) {
     const std::size_t plus = keys.find(u'+');
@@ -307,7 +307,8 @@ bool IsPortableKeyText(std::u16string_view keys) {
     for (std::u16string_view name : kModifiers) known = known || modifier == name;
     if (!known || !modifiers.insert(modifier).second) return false;
   }
-  if (key.size() == 1) return (key[0] >= u'A' && key[0] <= u'Z') || (key[0] >= u'0' && key[0] <= u'9');
+  if (key.size() == 1)
+    return (key[0] >= u'A' && key[0] <= u'Z') || (key[0] >= u'0' && key[0] <= u'9');
   if (key.size() >= 2 && key.size() <= 3 && key[0] == u'F') {
     int number = 0;
     for (char16_t c : key.substr(1)) {

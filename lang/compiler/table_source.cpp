@@ -49,14 +49,14 @@ std::string Counted(std::size_t count, const std::string& array) {
 
 }  // namespace
 
-std::string TableSource(const ResourceScript& script, TableOwner owner,
-                        const std::string& origin) {
+std::string TableSource(const ResourceScript& script, TableOwner owner, const std::string& origin) {
   std::string out = "// Generated from " + origin +
                     " by the resource compiler; do not edit.\n"
                     "#include \"shell/resource_table.h\"\n\nnamespace {\n\n";
 
   out += "const TesseraResourceString kStrings[] = {\n";
-  for (const auto& [id, text] : script.strings) out += "    {" + Number(id) + ", " + Literal(text) + "},\n";
+  for (const auto& [id, text] : script.strings)
+    out += "    {" + Number(id) + ", " + Literal(text) + "},\n";
   if (script.strings.empty()) out += "    {0, nullptr},\n";
   out += "};\n\n";
 
@@ -108,15 +108,16 @@ std::string TableSource(const ResourceScript& script, TableOwner owner,
   }
   out += "}  // namespace\n\n";
 
-  const std::string body =
-      " = {\n    kResourceTableFormat,\n    " + Counted(script.strings.size(), "kStrings") +
-      ",\n    " + Counted(script.menus.size(), "kMenus") + ",\n    " +
-      Counted(script.dialogs.size(), "kDialogs") + ",\n    " +
-      Counted(script.accelerators.size(), "kAcceleratorTables") + ",\n};\n";
+  const std::string body = " = {\n    kResourceTableFormat,\n    " +
+                           Counted(script.strings.size(), "kStrings") + ",\n    " +
+                           Counted(script.menus.size(), "kMenus") + ",\n    " +
+                           Counted(script.dialogs.size(), "kDialogs") + ",\n    " +
+                           Counted(script.accelerators.size(), "kAcceleratorTables") + ",\n};\n";
   if (owner == TableOwner::Program) {
-    out += "namespace tessera {\nextern const TesseraResourceTable kProgramResources;\n"
-           "const TesseraResourceTable kProgramResources" +
-           body + "}  // namespace tessera\n";
+    out +=
+        "namespace tessera {\nextern const TesseraResourceTable kProgramResources;\n"
+        "const TesseraResourceTable kProgramResources" +
+        body + "}  // namespace tessera\n";
   } else {
     out += "extern \"C\" __attribute__((visibility(\"default\"))) const TesseraResourceTable " +
            std::string(kResourceTableSymbol) + body;

@@ -12,7 +12,6 @@ enum class TableOwner {
   Library,  // defines the exported data symbol TesseraResources of a language library
 };
 
-std::string TableSource(const ResourceScript& script, TableOwner owner,
-                        const std::string& origin);
+std::string TableSource(const ResourceScript& script, TableOwner owner, const std::string& origin);
 
 }  // namespace tessera::rescomp

@@ -82,7 +82,8 @@ TEST(ResourceScript, NamesTheFaultAndItsLine) {
       {"STRINGS\n  0 \"zero\"\nEND\n", "test.resources:2: identifier 0 outside 1..65535"},
       {"STRINGS\n  65536 \"big\"\nEND\n", "test.resources:2: identifier 65536 outside 1..65535"},
       {"STRINGS\n  1 \"a\"\n", "test.resources:2: the file ends inside a block (END missing)"},
-      {"STRING\n", "test.resources:1: expected STRINGS, MENU id, DIALOG id \"title\" or ACCELERATORS id"},
+      {"STRING\n",
+       "test.resources:1: expected STRINGS, MENU id, DIALOG id \"title\" or ACCELERATORS id"},
       {"MENU 1\nEND\n", "test.resources:2: menu 1 is empty"},
       {"MENU 1\n POPUP \"p\"\n END\nEND\n", "test.resources:3: an empty pop-up"},
       {"MENU 1\n ITEM 5 \"\"\nEND\n", "test.resources:2: an item without text"},
@@ -110,9 +111,10 @@ TEST(ResourceScript, ALaterScriptReplacesWholeEntriesByIdentifier) {
                  "DIALOG 7 \"d\"\n 1 \"x\"\n 2 \"y\"\nEND\n",
                  script),
             "");
-  ASSERT_EQ(Read("STRINGS\n 2 \"deux\"\nEND\nMENU 9\n ITEM 5 \"A\"\nEND\nDIALOG 7 \"D\"\n 2 \"Y\"\nEND\n",
-                 script),
-            "");
+  ASSERT_EQ(
+      Read("STRINGS\n 2 \"deux\"\nEND\nMENU 9\n ITEM 5 \"A\"\nEND\nDIALOG 7 \"D\"\n 2 \"Y\"\nEND\n",
+           script),
+      "");
   EXPECT_EQ(script.strings.at(1), u"one");
   EXPECT_EQ(script.strings.at(2), u"deux");
   ASSERT_EQ(script.menus.at(9).size(), 1u);
@@ -136,8 +138,7 @@ TEST(TableSource, EscapesEveryTextForAnySourceCharacterSet) {
   ResourceScript script;
   ASSERT_EQ(Read("STRINGS\n 1 \"a\\\"b\\\\c\\n??=漢😀\"\nEND\n", script), "");
   const std::string source = TableSource(script, TableOwner::Library, "x.resources");
-  EXPECT_NE(source.find(R"({1, u"a\"b\\c\n\?\?=\u6F22\U0001F600"},)"), std::string::npos)
-      << source;
+  EXPECT_NE(source.find(R"({1, u"a\"b\\c\n\?\?=\u6F22\U0001F600"},)"), std::string::npos) << source;
   EXPECT_NE(source.find("const TesseraResourceTable TesseraResources"), std::string::npos);
   EXPECT_NE(source.find("0, nullptr,\n    0, nullptr"), std::string::npos);  // no menus, dialogs
   const std::string program = TableSource(script, TableOwner::Program, "x.resources");

@@ -45,7 +45,9 @@ class LanguageTest : public ::testing::Test {
     return root_.programHost() + "/Language/" + name;
   }
 
-  std::u16string StoredPath() { return ReadSettingString(kSettingsSection, u"UI_LANG_DLL_PATH", u"?"); }
+  std::u16string StoredPath() {
+    return ReadSettingString(kSettingsSection, u"UI_LANG_DLL_PATH", u"?");
+  }
   std::int32_t StoredId() { return ReadSettingInt(kSettingsSection, u"UI_LANG_ID", -1); }
 
   testing::TempRoot root_;
@@ -53,8 +55,8 @@ class LanguageTest : public ::testing::Test {
 
 TEST_F(LanguageTest, TheProgramsOwnPathIsTheBuiltInLanguage) {
   ASSERT_EQ(platform::ModulePath(), u"\\Program Files\\Tessera\\Tessera.exe");
-  for (const char16_t* path : {u"\\Program Files\\Tessera\\Tessera.exe",
-                               u"  \\PROGRAM FILES\\tessera\\tessera.EXE\t"}) {
+  for (const char16_t* path :
+       {u"\\Program Files\\Tessera\\Tessera.exe", u"  \\PROGRAM FILES\\tessera\\tessera.EXE\t"}) {
     const LanguageProbe probe = ProbeLanguage(path);
     EXPECT_TRUE(probe.accepted);
     EXPECT_TRUE(probe.builtIn);
@@ -123,9 +125,9 @@ TEST_F(LanguageTest, TheListHasTheProgramThenTheAcceptableLibrariesInSearchOrder
   root_.WriteHostFile(HostOf("Broken.DLL"), "not a library");
   list = EnumerateLanguages(kJapanese);
   EXPECT_EQ(list.names, (std::vector<std::u16string>{u"English", u"nihongo", u"Zhongwen"}));
-  EXPECT_EQ(list.paths, (std::vector<std::u16string>{platform::ModulePath(),
-                                                     kLanguageFolder + u"nihongo.dll",
-                                                     kLanguageFolder + u"Zhongwen.DLL"}));
+  EXPECT_EQ(list.paths,
+            (std::vector<std::u16string>{platform::ModulePath(), kLanguageFolder + u"nihongo.dll",
+                                         kLanguageFolder + u"Zhongwen.DLL"}));
   EXPECT_EQ(list.preferred, kLanguageFolder + u"nihongo.dll");
   for (const char* name : {"nihongo.dll", "Zhongwen.DLL", "Newer.DLL", "Other.DLL"})
     EXPECT_FALSE(platform::IsSharedLibraryLoaded(HostOf(name))) << name;

@@ -43,7 +43,8 @@ std::vector<ShippedLibrary> ShippedLibraries() {
   std::vector<ShippedLibrary> libraries;
   for (const auto& entry : fs::directory_iterator(TESSERA_LANGUAGE_DIR)) {
     const std::string name = entry.path().filename().string();
-    if (name.size() < 4 || !platform::EqualsNoCase(platform::Utf8ToUtf16(name.substr(name.size() - 4)), u".DLL"))
+    if (name.size() < 4 ||
+        !platform::EqualsNoCase(platform::Utf8ToUtf16(name.substr(name.size() - 4)), u".DLL"))
       continue;
     auto opened = platform::SharedLibrary::Open(entry.path().string());
     EXPECT_TRUE(opened.ok()) << name << ": " << platform::LastLoadError();
@@ -194,9 +195,8 @@ TEST(ResourceTables, TheProgramHasTheResourcesOfEveryWindowAndDialog) {
        {100u, 109u, 112u, 113u, 117u, 118u, 119u, 120u, 121u, 136u, 147u, 150u, 153u, 203u})
     EXPECT_NE(program.Dialog(dialog), nullptr) << "dialog " << dialog;
   EXPECT_NE(program.Accelerators(128), nullptr);
-  std::vector<std::uint32_t> strings{30023, 30029, 30030, 30044, 30400, 30401, 30507, 32802,
-                                     37000, 37004, 37006, 37502, 37503, 40024, 40038, 40042,
-                                     40043, 57344};
+  std::vector<std::uint32_t> strings{30023, 30029, 30030, 30044, 30400, 30401, 30507, 32802, 37000,
+                                     37004, 37006, 37502, 37503, 40024, 40038, 40042, 40043, 57344};
   const std::pair<std::uint32_t, std::uint32_t> ranges[] = {
       {30307, 30310}, {30317, 30319}, {30600, 30619}, {31001, 31006}, {32830, 32838},
       {35000, 35009}, {37011, 37014}, {37027, 37029}, {40010, 40022}};
@@ -215,8 +215,8 @@ TEST(ResourceTables, TheProgramHasTheResourcesOfEveryWindowAndDialog) {
 TEST(ResourceTables, TheActiveModuleFallsBackToTheProgramAndNotesWhatItLacks) {
   // A library table with one string and nothing else.
   const TesseraResourceString strings[] = {{57344, u"Titel"}};
-  const TesseraResourceTable table{kResourceTableFormat, 1, strings, 0, nullptr, 0, nullptr, 0,
-                                   nullptr};
+  const TesseraResourceTable table{
+      kResourceTableFormat, 1, strings, 0, nullptr, 0, nullptr, 0, nullptr};
   ForgetMissingResources();
   SetActiveResources(&table);
   EXPECT_EQ(LoadResourceString(57344), u"Titel");
@@ -229,8 +229,8 @@ TEST(ResourceTables, TheActiveModuleFallsBackToTheProgramAndNotesWhatItLacks) {
   SetActiveResources(nullptr);
   EXPECT_EQ(LoadResourceString(57344), u"Tessera");
   const std::vector<MissingResource> expected{
-      {ResourceKind::String, 30318, 0, true},  {ResourceKind::String, 12345, 0, false},
-      {ResourceKind::Menu, 149, 0, true},      {ResourceKind::Dialog, 147, 0, true},
+      {ResourceKind::String, 30318, 0, true},   {ResourceKind::String, 12345, 0, false},
+      {ResourceKind::Menu, 149, 0, true},       {ResourceKind::Dialog, 147, 0, true},
       {ResourceKind::Control, 203, 1004, true}, {ResourceKind::Control, 203, 9999, false}};
   EXPECT_EQ(MissingResources(), expected);
   ForgetMissingResources();

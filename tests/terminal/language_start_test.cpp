@@ -69,7 +69,8 @@ TEST_F(LanguageStartTest, AChineseUserGetsHanziAndChineseMessagesFromTheFirstSta
   EXPECT_EQ(StoredId(), 2052);
   EXPECT_EQ(StoredPath(), u"\\Program Files\\Tessera\\Language\\Hanzi.dll");
   // The help is the library's too.
-  EXPECT_NE(RunLine(root_, {.lang = "zh_CN.UTF-8"}, "help addreg").find("向注册表写入一个值。"),
+  EXPECT_NE(RunLine(root_, {.lang = "zh_CN.UTF-8"}, "help addreg")
+                .find("ADDREG 根键, 项, [值名称], 标志, 数据"),
             std::string::npos);
   // The choice stays, whatever the locale of a later start.
   EXPECT_EQ(RunLine(root_, {.lang = "C.UTF-8"}, "nosuchcommand"), kChineseNotFound);
@@ -99,10 +100,10 @@ TEST_F(LanguageStartTest, LcAllAndLcMessagesComeBeforeLang) {
   EXPECT_EQ(RunLine(root_, {.lcMessages = "C", .lang = "zh_CN.UTF-8"}, "nosuchcommand"),
             kJapaneseNotFound);
   EXPECT_EQ(StoredId(), -1);
-  EXPECT_EQ(RunLine(root_, {.lcAll = "en_US.UTF-8", .lcMessages = "zh_CN.UTF-8",
-                            .lang = "zh_CN.UTF-8"},
-                    "nosuchcommand"),
-            kEnglishNotFound);
+  EXPECT_EQ(
+      RunLine(root_, {.lcAll = "en_US.UTF-8", .lcMessages = "zh_CN.UTF-8", .lang = "zh_CN.UTF-8"},
+              "nosuchcommand"),
+      kEnglishNotFound);
   EXPECT_EQ(StoredId(), 1033);
 }
 

@@ -17,8 +17,8 @@
 #include "shell/settings.h"
 #include "test_suites.h"
 #include "ui/command_set.h"
-#include "ui/function_key_bar.h"
 #include "ui/find_bar.h"
+#include "ui/function_key_bar.h"
 #include "ui/language_dialog.h"
 #include "ui/resource_text.h"
 #include "window_fixture.h"
@@ -224,10 +224,11 @@ void LoadEveryWindowResource() {
   QTest::keyClick(view->console(), Qt::Key_Return);
   QTest::keyClick(view->console(), Qt::Key_Return);
   QTest::keyClick(view->console(), Qt::Key_A);
-  for (auto open : {&tessera::ui::TesseraView::OpenWithDialog,
-                    &tessera::ui::TesseraView::SelectPath}) {
+  for (auto open :
+       {&tessera::ui::TesseraView::OpenWithDialog, &tessera::ui::TesseraView::SelectPath}) {
     QTimer::singleShot(0, [] {
-      if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) dialog->reject();
+      if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+        dialog->reject();
     });
     (view->*open)();
   }
@@ -261,8 +262,8 @@ class ResourceCompletenessTest : public QObject {
                        .arg(miss.id)
                        .arg(miss.control);
       }
-      QVERIFY2(missing.isEmpty(),
-               qPrintable(Q(module) + QStringLiteral(" lacks ") + missing.join(QStringLiteral(", "))));
+      QVERIFY2(missing.isEmpty(), qPrintable(Q(module) + QStringLiteral(" lacks ") +
+                                             missing.join(QStringLiteral(", "))));
     }
   }
 };
