@@ -44,7 +44,7 @@ void CommandSet::BindKeys(std::uint32_t acceleratorTable) {
     action->setShortcutContext(Qt::WindowShortcut);
     owner_->addAction(action);
     connect(action, &QAction::triggered, this, [this, id = id] { Run(id); });
-    keyHints_[id] = sequences.first().toString(QKeySequence::NativeText);
+    keys_[id] = sequences;
   }
 }
 
@@ -92,6 +92,17 @@ QMenu* CommandSet::BuildMenu(std::uint32_t menuId, QWidget* parent) {
   return root;
 }
 
+QString CommandSet::WithHintOfBoundKey(const QString& text, std::uint32_t id) const {
+  const QString plain = WithoutHint(text);
+  const auto bound = keys_.find(id);
+  if (bound == keys_.end()) return plain;
+  // The key the text names when it is bound, else the first bound.
+  const QKeySequence named =
+      QKeySequence::fromString(text.mid(plain.size() + 1), QKeySequence::PortableText);
+  const QKeySequence shown = bound->second.contains(named) ? named : bound->second.first();
+  return plain + QChar(u'\t') + shown.toString(QKeySequence::NativeText);
+}
+
 void CommandSet::Refresh(QMenu* menu) const {
   for (QAction* action : menu->actions()) {
     if (action->isSeparator() || action->menu()) continue;
@@ -105,11 +116,7 @@ void CommandSet::Refresh(QMenu* menu) const {
       if (command.checked) action->setChecked(command.checked());
       if (command.label) text = command.label();
     }
-    // The key shown is the key that is bound, whatever the text's hint says.
-    text = WithoutHint(text);
-    if (const auto hint = keyHints_.find(id); hint != keyHints_.end())
-      text += QChar(u'\t') + hint->second;
-    action->setText(text);
+    action->setText(WithHintOfBoundKey(text, id));
   }
 }
 

@@ -4,6 +4,8 @@
 // greyed or unbound.
 #pragma once
 
+#include <QKeySequence>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <cstdint>
@@ -47,10 +49,13 @@ class CommandSet : public QObject {
 
  private:
   void Refresh(QMenu* menu) const;
+  // A menu text with the key that runs its command after a tab (the
+  // text's own hint is kept only when it names a bound key), or none.
+  QString WithHintOfBoundKey(const QString& text, std::uint32_t id) const;
 
   QWidget* owner_;
   std::map<std::uint32_t, WindowCommand> commands_;
-  std::map<std::uint32_t, QString> keyHints_;
+  std::map<std::uint32_t, QList<QKeySequence>> keys_;
 };
 
 }  // namespace tessera::ui

@@ -9,18 +9,19 @@
 
 namespace tessera::ui {
 
-bool InstallToolkitTranslation(QCoreApplication& app, std::uint16_t languageId) {
+QTranslator* InstallToolkitTranslation(QCoreApplication& app, std::uint16_t languageId) {
   const std::string_view name = platform::LocaleOfLanguageId(languageId);
-  if (name.empty() || name.substr(0, 2) == "en") return false;
+  if (name.empty() || name.substr(0, 2) == "en") return nullptr;
   // Kept for the rest of the run, as the application keeps using it.
   auto* translator = new QTranslator(&app);
   const QLocale locale(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
   if (!translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     delete translator;
-    return false;
+    return nullptr;
   }
-  return app.installTranslator(translator);
+  app.installTranslator(translator);
+  return translator;
 }
 
 }  // namespace tessera::ui

@@ -5,12 +5,13 @@
 #include <cstdint>
 
 class QCoreApplication;
+class QTranslator;
 
 namespace tessera::ui {
 
-// Installs the toolkit's translation for a language identifier; nothing
-// for English or a language the toolkit has no translation for. Gives true
-// when one was installed.
-bool InstallToolkitTranslation(QCoreApplication& app, std::uint16_t languageId);
+// Installs the toolkit's translation for a language identifier (owned by
+// the application); nothing for English or a language the toolkit has no
+// translation for. Gives the translation installed, or null.
+QTranslator* InstallToolkitTranslation(QCoreApplication& app, std::uint16_t languageId);
 
 }  // namespace tessera::ui

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QTranslator>
 #include <filesystem>
 
 #include "platform/device.h"
@@ -21,6 +22,7 @@
 #include "ui/function_key_bar.h"
 #include "ui/language_dialog.h"
 #include "ui/resource_text.h"
+#include "ui/toolkit_translation.h"
 #include "window_fixture.h"
 
 using tessera::testing::Q;
@@ -201,6 +203,23 @@ class LanguageWindowTest : public QObject {
     window.view()->ShowFunctionKeyBar(true);
     QCOMPARE(window.softKey()->text(), QStringLiteral("输入"));
     QCOMPARE(window.windowTitle(), QStringLiteral("功能键：Tessera 命令行"));
+  }
+
+  void TheToolkitsOwnButtonsSpeakTheLibrarysLanguage() {
+    QVERIFY(!tessera::ui::InstallToolkitTranslation(*QCoreApplication::instance(), 1252));
+    QVERIFY(!tessera::ui::InstallToolkitTranslation(*QCoreApplication::instance(), 1033));
+    QTranslator* chinese =
+        tessera::ui::InstallToolkitTranslation(*QCoreApplication::instance(), 2052);
+    QVERIFY(chinese);
+    {
+      QMessageBox box(QMessageBox::Question, QString(), QString(),
+                      QMessageBox::Ok | QMessageBox::Cancel);
+      QCOMPARE(box.button(QMessageBox::Cancel)->text(), QStringLiteral("取消"));
+    }
+    QCoreApplication::removeTranslator(chinese);
+    delete chinese;
+    QMessageBox box(QMessageBox::Question, QString(), QString(), QMessageBox::Cancel);
+    QCOMPARE(box.button(QMessageBox::Cancel)->text(), QStringLiteral("Cancel"));
   }
 };
 

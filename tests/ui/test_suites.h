@@ -4,3 +4,4 @@
 int RunPendingOutputTests(int argc, char** argv);
 int RunBarTests(int argc, char** argv);
 int RunLanguageTests(int argc, char** argv);
+int RunResourceMenuTests(int argc, char** argv);

@@ -552,6 +552,7 @@ int main(int argc, char** argv) {
   failures += RunPendingOutputTests(argc, argv);
   failures += RunBarTests(argc, argv);
   failures += RunLanguageTests(argc, argv);
+  failures += RunResourceMenuTests(argc, argv);
   return failures == 0 ? 0 : 1;
 }
 
