@@ -57,15 +57,4 @@ QString WithoutHint(const QString& text) {
   return tab < 0 ? text : text.left(tab);
 }
 
-QList<QKeySequence> AcceleratorKeys(std::uint32_t table, std::uint32_t command) {
-  QList<QKeySequence> keys;
-  if (const TesseraAcceleratorTable* found = LoadAcceleratorResource(table)) {
-    for (const TesseraAccelerator& entry : EntriesOf(*found)) {
-      if (entry.command == command && entry.keys)
-        keys << QKeySequence::fromString(ToQString(entry.keys), QKeySequence::PortableText);
-    }
-  }
-  return keys;
-}
-
 }  // namespace tessera::ui

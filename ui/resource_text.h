@@ -1,8 +1,6 @@
 // The window's texts from the resource module, as the toolkit wants them.
 #pragma once
 
-#include <QKeySequence>
-#include <QList>
 #include <QString>
 #include <cstdint>
 #include <initializer_list>
@@ -27,8 +25,5 @@ void ApplyDialogTexts(QWidget* dialog, std::uint32_t dialogId,
 
 // A menu text without its accelerator hint (the part from the first tab).
 QString WithoutHint(const QString& text);
-
-// The keys an accelerator table gives a command, in table order.
-QList<QKeySequence> AcceleratorKeys(std::uint32_t table, std::uint32_t command);
 
 }  // namespace tessera::ui

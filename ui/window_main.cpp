@@ -67,8 +67,8 @@ int WindowMain(int argc, char** argv) {
     return 1;
   }
   ChooseStartupLanguage();
-  InstallToolkitTranslation(app, CurrentUiLanguage());
   ChooseProgramFileNames();
+  InstallToolkitTranslation(app, CurrentUiLanguage());
   LoadDeviceClock();
   LoadMessageOverrides();
   Session().applicationTitle = ApplicationTitle().toStdU16String();

@@ -83,7 +83,8 @@ class ResourceMenuTest : public QObject {
     WindowFixture f;
     f.view()->ShowFindBar(true);
     QLineEdit* edit = f.view()->findBar()->edit();
-    QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(3, 3), edit->mapToGlobal(QPoint(3, 3)));
+    QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(3, 3),
+                              edit->mapToGlobal(QPoint(3, 3)));
     QApplication::sendEvent(edit, &request);
     QTRY_COMPARE(QApplication::activePopupWidget(), f.window().menus().findBar);
     f.window().menus().findBar->close();
