@@ -136,7 +136,7 @@ TEST(ResourceScript, KeyTexts) {
 
 TEST(TableSource, EscapesEveryTextForAnySourceCharacterSet) {
   ResourceScript script;
-  ASSERT_EQ(Read("STRINGS\n 1 \"a\\\"b\\\\c\\n??=漢😀\"\nEND\n", script), "");
+  ASSERT_EQ(Read("STRINGS\n 1 \"a\\\"b\\\\c\\n?\?=漢😀\"\nEND\n", script), "");
   const std::string source = TableSource(script, TableOwner::Library, "x.resources");
   EXPECT_NE(source.find(R"({1, u"a\"b\\c\n\?\?=\u6F22\U0001F600"},)"), std::string::npos) << source;
   EXPECT_NE(source.find("const TesseraResourceTable TesseraResources"), std::string::npos);

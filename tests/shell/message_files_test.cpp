@@ -51,7 +51,9 @@ TEST(ShippedMessageFiles, EveryMessageOnceWithTheBuiltInPlaceholders) {
       EXPECT_EQ(FormatPlaceholders(parsed->text), FormatPlaceholders(builtIn))
           << "message " << parsed->id << ": " << platform::Utf16ToUtf8(parsed->text);
       // A message that says something in Japanese says something here too.
-      if (*builtIn) EXPECT_FALSE(parsed->text.empty()) << "message " << parsed->id;
+      if (*builtIn) {
+        EXPECT_FALSE(parsed->text.empty()) << "message " << parsed->id;
+      }
     }
     EXPECT_EQ(seen.size(), kMessageCount);
   }

@@ -89,8 +89,9 @@ TEST(ResourceTables, ThreeLibrariesShipWithTheirLanguagesAndFiles) {
     // The files it names are shipped beside the program (the program's own
     // message texts are built in: STRRESOURCE.TXT is the user's own file).
     EXPECT_TRUE(fs::exists(fs::path(TESSERA_BUILD_DIR) / expected[i].help)) << expected[i].help;
-    if (std::string(expected[i].messages) != "STRRESOURCE.TXT")
+    if (std::string(expected[i].messages) != "STRRESOURCE.TXT") {
       EXPECT_TRUE(fs::exists(fs::path(TESSERA_BUILD_DIR) / expected[i].messages));
+    }
   }
 }
 
@@ -149,7 +150,9 @@ TEST(ResourceTables, EveryLibraryHasEveryResourceOfTheProgramInTheSameShape) {
       ASSERT_TRUE(text) << "string " << string.id;
       EXPECT_EQ(FormatPlaceholders(*text), FormatPlaceholders(string.text))
           << "string " << string.id << ": " << Utf8(*text);
-      if (*string.text) EXPECT_FALSE(text->empty()) << "string " << string.id;
+      if (*string.text) {
+        EXPECT_FALSE(text->empty()) << "string " << string.id;
+      }
     }
 
     EXPECT_EQ(module.Menus().size(), program.Menus().size());
@@ -158,7 +161,9 @@ TEST(ResourceTables, EveryLibraryHasEveryResourceOfTheProgramInTheSameShape) {
       ASSERT_NE(translated, nullptr) << "menu " << menu.id;
       EXPECT_EQ(MenuShape(*translated), MenuShape(menu)) << "menu " << menu.id;
       for (const TesseraMenuItem& item : ItemsOf(*translated)) {
-        if (item.kind != kMenuSeparator) EXPECT_NE(*item.text, u'\0') << "menu " << menu.id;
+        if (item.kind != kMenuSeparator) {
+          EXPECT_NE(*item.text, u'\0') << "menu " << menu.id;
+        }
       }
     }
 
@@ -173,7 +178,9 @@ TEST(ResourceTables, EveryLibraryHasEveryResourceOfTheProgramInTheSameShape) {
         ASSERT_TRUE(text);
         EXPECT_EQ(FormatPlaceholders(*text), FormatPlaceholders(control.text))
             << "dialog " << dialog.id << " control " << control.id;
-        if (*control.text) EXPECT_FALSE(text->empty()) << dialog.id << "/" << control.id;
+        if (*control.text) {
+          EXPECT_FALSE(text->empty()) << dialog.id << "/" << control.id;
+        }
       }
     }
 
