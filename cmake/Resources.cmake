@@ -1,14 +1,12 @@
-# Compiles a string-table script into a C++ table.
-#
-# Script lines: an identifier, blanks, and a C-escaped text in double
-# quotes ("STRRESOURCE.TXT"); lines starting with # are comments. The
-# generated file defines the table named by `symbol` as an array of
-# tessera::StringResource ending with id 0.
-function(tessera_resource_table symbol script output)
+# Compiles resource scripts into the C++ source of a resource table (the
+# script format: lang/compiler/resource_script.h). OWNER is PROGRAM (the
+# program's own table) or LIBRARY (a language library's exported table);
+# a later script replaces entries of an earlier one by identifier.
+function(tessera_resource_table output owner)
+  string(TOLOWER ${owner} mode)
   add_custom_command(
     OUTPUT ${output}
-    COMMAND ${CMAKE_COMMAND} -DSCRIPT=${script} -DOUTPUT=${output} -DSYMBOL=${symbol}
-            -P ${CMAKE_SOURCE_DIR}/cmake/GenerateStrings.cmake
-    DEPENDS ${script} ${CMAKE_SOURCE_DIR}/cmake/GenerateStrings.cmake
-    COMMENT "Compiling string table ${script}")
+    COMMAND tessera_rescomp --${mode} ${output} ${ARGN}
+    DEPENDS tessera_rescomp ${ARGN}
+    COMMENT "Compiling resources into ${output}")
 endfunction()

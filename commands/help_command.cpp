@@ -33,31 +33,16 @@ std::optional<std::vector<std::u16string>> ReadHelpFile() {
 }
 
 void ShowOneEntry(std::u16string_view name, const std::vector<std::u16string>& lines) {
-  Section section = Section::Outside;
-  bool chosen = false;
-  for (const auto& line : lines) {
-    switch (section) {
-      case Section::Outside:
-        if (line == kCmdMarker) {
-          if (chosen) return;
-          section = Section::Names;
-        } else if (chosen) {
-          PrintText(line);
-        }
-        break;
-      case Section::Names:
-        if (line == kBriefMarker) {
-          section = Section::Brief;
-        } else if (!chosen && platform::StartsWithNoCase(line, name)) {
-          chosen = true;
-        }
-        break;
-      case Section::Brief:
-        if (line == kHelpMarker) section = Section::Outside;
-        break;
-    }
+  const auto entry = FindHelpEntry(lines, name);
+  if (!entry) {
+    ShowError(msg::kNoHelpEntry);
+    return;
   }
-  if (!chosen) ShowError(msg::kNoHelpEntry);
+  // The entry's help stands after its brief, up to the next entry.
+  std::size_t i = *entry + 1;
+  while (i < lines.size() && lines[i] != kBriefMarker) ++i;
+  while (i < lines.size() && lines[i] != kHelpMarker) ++i;
+  for (++i; i < lines.size() && lines[i] != kCmdMarker; ++i) PrintText(lines[i]);
 }
 
 void ShowList(const std::vector<std::u16string>& lines) {
@@ -123,6 +108,34 @@ std::vector<std::u16string> SplitHelpLines(const std::vector<std::uint8_t>& byte
   if (!lines.empty() && !lines.front().empty() && lines.front().front() == u'\xFEFF')
     lines.front().erase(0, 1);
   return lines;
+}
+
+std::optional<std::size_t> FindHelpEntry(const std::vector<std::u16string>& lines,
+                                         std::u16string_view name) {
+  Section section = Section::Outside;
+  std::size_t entry = 0;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::u16string& line = lines[i];
+    switch (section) {
+      case Section::Outside:
+        if (line == kCmdMarker) {
+          section = Section::Names;
+          entry = i;
+        }
+        break;
+      case Section::Names:
+        if (line == kBriefMarker) {
+          section = Section::Brief;
+        } else if (platform::StartsWithNoCase(line, name)) {
+          return entry;
+        }
+        break;
+      case Section::Brief:
+        if (line == kHelpMarker) section = Section::Outside;
+        break;
+    }
+  }
+  return std::nullopt;
 }
 
 ResultCode ShowCommandHelp(std::u16string_view word, ShellContext&) {

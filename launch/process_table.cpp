@@ -19,7 +19,7 @@ constexpr std::uint32_t kStringCloseHint = 35008;
 
 // The program's own table, whatever language is active.
 std::u16string ProgramString(std::uint32_t id) {
-  return ResourceModule(tessera_program_strings).LoadString(id).value_or(u"");
+  return std::u16string(ProgramResources().String(id).value_or(u""));
 }
 
 void ConfirmAndEnd(ProcessRecord& record) {

@@ -24,8 +24,16 @@ struct DeviceOptions {
   // the running executable.
   std::optional<std::string> programFileName;
   // Entries of programHostDir linked into \Program Files\Tessera at start.
-  std::vector<std::string> shippedEntries = {"Tessera.exe",   "bin",         "Language",
-                                             "HELPBRIEF.TXT", "TSXHELP.HTM", "TSXREF.HTM"};
+  std::vector<std::string> shippedEntries = {"Tessera.exe",
+                                             "bin",
+                                             "Language",
+                                             "HELPBRIEF.TXT",
+                                             "HELPBRIEF_CHS.TXT",
+                                             "HELPBRIEF_ENU.TXT",
+                                             "STRRESOURCE_CHS.TXT",
+                                             "STRRESOURCE_ENU.TXT",
+                                             "TSXHELP.HTM",
+                                             "TSXREF.HTM"};
   // Programs of the device's own that ship with the program: the file
   // below programHostDir, linked into \Windows under the given name.
   struct SystemEntry {

@@ -47,6 +47,16 @@ void SharedLibrary::Close() {
   if (handle_) dlclose(std::exchange(handle_, nullptr));
 }
 
+bool IsSharedLibraryLoaded(const std::string& hostPath) {
+  if (hostPath.empty() || hostPath.find('\0') != std::string::npos) return false;
+  // RTLD_NOLOAD finds a loaded library without loading it; the handle it
+  // gives counts as one more open, given back at once.
+  void* handle = dlopen(hostPath.c_str(), RTLD_NOW | RTLD_NOLOAD);
+  if (!handle) return false;
+  dlclose(handle);
+  return true;
+}
+
 const std::string& LastLoadError() { return g_lastLoadError; }
 
 }  // namespace tessera::platform

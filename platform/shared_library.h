@@ -38,6 +38,10 @@ class SharedLibrary {
   void* handle_ = nullptr;
 };
 
+// True while the library at a host path is loaded in this process (by any
+// open handle).
+bool IsSharedLibraryLoaded(const std::string& hostPath);
+
 // The loader's text for the last failed Open on this thread (empty if none).
 const std::string& LastLoadError();
 

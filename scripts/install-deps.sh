@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev          # tests
   libsqlite3-dev                     # the device registry
   qt6-base-dev fonts-noto-cjk        # the window and dialogs, with a font for Japanese text
+  qt6-translations-l10n              # the toolkit's own buttons and dialogs in a library's language
   clang-format                       # the committed format, checked by CI
   xvfb xauth                         # the window's tests and screenshots without a display
   dpkg-dev                           # cpack -G DEB: dpkg-shlibdeps finds the package's dependencies

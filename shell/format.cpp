@@ -123,6 +123,44 @@ bool IsLengthModifier(char16_t c) {
   return c == u'h' || c == u'l' || c == u'L' || c == u'w' || c == u'I' || c == u'q';
 }
 
+// Reads the placeholder that starts with the '%' at `start` (not "%%").
+// Gives its end and fills `placeholder`; false for a '%' that starts no
+// conversion this formatter knows (the end is then where reading stopped).
+bool ReadPlaceholder(std::u16string_view format, std::size_t start, std::size_t& end,
+                     Placeholder& placeholder) {
+  std::size_t i = start + 1;
+  for (; i < format.size(); ++i) {
+    const char16_t f = format[i];
+    if (f == u'-')
+      placeholder.leftAlign = true;
+    else if (f == u'0')
+      placeholder.zeroPad = true;
+    else if (f == u'+')
+      placeholder.plus = true;
+    else if (f == u' ')
+      placeholder.space = true;
+    else if (f == u'#')
+      placeholder.alternate = true;
+    else
+      break;
+  }
+  placeholder.width = ReadCount(format, i);
+  if (i < format.size() && format[i] == u'.') {
+    ++i;
+    placeholder.precision = ReadCount(format, i);
+  }
+  while (i < format.size() &&
+         (IsLengthModifier(format[i]) || (format[i - 1] == u'I' && IsDigit(format[i]))))
+    ++i;
+  if (i >= format.size() || !IsConversion(format[i])) {
+    end = (i < format.size()) ? i + 1 : i;
+    return false;
+  }
+  placeholder.conversion = format[i];
+  end = i + 1;
+  return true;
+}
+
 }  // namespace
 
 std::u16string FormatMessage(std::u16string_view format, std::initializer_list<FormatArg> args) {
@@ -142,42 +180,36 @@ std::u16string FormatMessage(std::u16string_view format, std::initializer_list<F
       i += 2;
       continue;
     }
-    const std::size_t start = i++;
     Placeholder placeholder;
-    for (; i < format.size(); ++i) {
-      const char16_t f = format[i];
-      if (f == u'-')
-        placeholder.leftAlign = true;
-      else if (f == u'0')
-        placeholder.zeroPad = true;
-      else if (f == u'+')
-        placeholder.plus = true;
-      else if (f == u' ')
-        placeholder.space = true;
-      else if (f == u'#')
-        placeholder.alternate = true;
-      else
-        break;
-    }
-    placeholder.width = ReadCount(format, i);
-    if (i < format.size() && format[i] == u'.') {
-      ++i;
-      placeholder.precision = ReadCount(format, i);
-    }
-    while (i < format.size() &&
-           (IsLengthModifier(format[i]) || (format[i - 1] == u'I' && IsDigit(format[i]))))
-      ++i;
-    if (i >= format.size() || !IsConversion(format[i]) || nextArg == args.end()) {
+    std::size_t end = i;
+    if (!ReadPlaceholder(format, i, end, placeholder) || nextArg == args.end()) {
       // Not a placeholder this formatter fills: keep the text as written.
-      const std::size_t end = (i < format.size()) ? i + 1 : i;
-      out.append(format.substr(start, end - start));
-      i = end;
-      continue;
+      out.append(format.substr(i, end - i));
+    } else {
+      out += FormatOne(*nextArg++, placeholder);
     }
-    placeholder.conversion = format[i++];
-    out += FormatOne(*nextArg++, placeholder);
+    i = end;
   }
   return out;
+}
+
+std::vector<std::u16string> FormatPlaceholders(std::u16string_view format) {
+  std::vector<std::u16string> found;
+  std::size_t i = 0;
+  while (i < format.size()) {
+    if (format[i] != u'%') {
+      ++i;
+    } else if (i + 1 < format.size() && format[i + 1] == u'%') {
+      i += 2;
+    } else {
+      Placeholder placeholder;
+      std::size_t end = i;
+      if (ReadPlaceholder(format, i, end, placeholder))
+        found.emplace_back(format.substr(i, end - i));
+      i = end;
+    }
+  }
+  return found;
 }
 
 }  // namespace tessera

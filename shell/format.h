@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 namespace tessera {
 
@@ -39,5 +40,9 @@ class FormatArg {
 };
 
 std::u16string FormatMessage(std::u16string_view format, std::initializer_list<FormatArg> args);
+
+// The placeholders FormatMessage fills in a text, in order, each as written
+// ("%s", "%02d", "%lu"); "%%" and what is kept as literal text are none.
+std::vector<std::u16string> FormatPlaceholders(std::u16string_view format);
 
 }  // namespace tessera

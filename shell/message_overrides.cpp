@@ -41,23 +41,28 @@ void ChooseProgramFileNames() {
 const std::u16string& MessageFileName() { return g_messageFile; }
 const std::u16string& HelpFileName() { return g_helpFile; }
 
-void ApplyMessageOverrideLine(std::u16string_view line) {
+std::optional<MessageFileLine> ParseMessageFileLine(std::u16string_view line) {
   line = SkipBlanks(line);
-  if (line.empty() || line[0] == u'#' || line[0] == u'\'' || line[0] == u':') return;
+  if (line.empty() || line[0] == u'#' || line[0] == u'\'' || line[0] == u':') return std::nullopt;
   const std::size_t wordEnd = WordEnd(line, false);
-  const long id = ParseLong(line.substr(0, wordEnd));
-  if (id <= 0) return;
-  std::u16string text;
-  if (wordEnd < line.size()) text = std::u16string(line.substr(wordEnd + 1));
+  MessageFileLine parsed;
+  parsed.id = ParseLong(line.substr(0, wordEnd));
+  if (wordEnd < line.size()) parsed.text = std::u16string(line.substr(wordEnd + 1));
   // "\n" in a message file stands for a line break (CR LF, same length).
-  for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-    if (text[i] == u'\\' && text[i + 1] == u'n') {
-      text[i] = u'\r';
-      text[i + 1] = u'\n';
+  for (std::size_t i = 0; i + 1 < parsed.text.size(); ++i) {
+    if (parsed.text[i] == u'\\' && parsed.text[i + 1] == u'n') {
+      parsed.text[i] = u'\r';
+      parsed.text[i + 1] = u'\n';
       ++i;
     }
   }
-  SetMessageText(static_cast<std::uint32_t>(id), text);
+  return parsed;
+}
+
+void ApplyMessageOverrideLine(std::u16string_view line) {
+  const auto parsed = ParseMessageFileLine(line);
+  if (!parsed || parsed->id <= 0) return;
+  SetMessageText(static_cast<std::uint32_t>(parsed->id), parsed->text);
 }
 
 void LoadMessageOverrides() {

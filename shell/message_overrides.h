@@ -1,6 +1,7 @@
 // The message file beside the program that replaces message texts.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace tessera {
@@ -20,5 +21,15 @@ const std::u16string& HelpFileName();
 void LoadMessageOverrides();
 // Applies the lines of a message file's text (one override per line).
 void ApplyMessageOverrideLine(std::u16string_view line);
+
+// One line of a message file: the number it begins with (read as the C
+// runtime reads numbers: 0 when there is none) and the text after the
+// blank that follows, "\n" made a line break. Nothing for a comment (#, '
+// or :) or an empty line.
+struct MessageFileLine {
+  long id = 0;
+  std::u16string text;
+};
+std::optional<MessageFileLine> ParseMessageFileLine(std::u16string_view line);
 
 }  // namespace tessera

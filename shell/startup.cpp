@@ -7,6 +7,7 @@
 #include "platform/termination.h"
 #include "shell/current_directory.h"
 #include "shell/device_clock.h"
+#include "shell/language_choice.h"
 #include "shell/message_catalogue.h"
 #include "shell/message_overrides.h"
 #include "shell/output.h"
@@ -21,10 +22,13 @@ constexpr std::uint32_t kStringApplicationTitle = 57344;
 // The session that a signal ends.
 ShellStartup* g_started = nullptr;
 
-// The language of the window texts: the resource module and the message
-// and help file names it names. The program's own resources and the
-// default names serve until a language library is chosen here.
-void ChooseLanguage() { ChooseProgramFileNames(); }
+// The language of the window texts: the resource module (the stored
+// library, or the user's own language on a first start), then the message
+// and help file names it names.
+void ChooseLanguage() {
+  ChooseStartupLanguage();
+  ChooseProgramFileNames();
+}
 
 std::u16string ApplicationTitleText() {
   std::u16string title = LoadResourceString(kStringApplicationTitle);

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "shell/settings.h"
+#include "ui/resource_text.h"
 
 namespace tessera::ui {
 
@@ -13,6 +14,8 @@ namespace {
 // Two Enters within this interval give the focus back; one alone searches
 // once the interval and a little more have passed.
 constexpr qint64 kDoubleEnterInterval = 300;
+// The dialog resource with the texts of the bar's buttons.
+constexpr std::uint32_t kFindBarDialog = 203;
 
 }  // namespace
 
@@ -23,19 +26,19 @@ FindBar::FindBar(QWidget* parent)
   row->setSpacing(2);
   edit_->setObjectName(QStringLiteral("findText"));
   row->addWidget(edit_, 1);
-  auto button = [this, row](const char* text) {
+  auto button = [this, row](const char* name, std::uint32_t control) {
     auto* b = new QToolButton(this);
-    b->setText(QString::fromLatin1(text));
-    b->setObjectName(QString::fromLatin1(text));
+    b->setText(ControlText(kFindBarDialog, control));
+    b->setObjectName(QString::fromLatin1(name));
     b->setFocusPolicy(Qt::StrongFocus);
     b->installEventFilter(this);
     row->addWidget(b);
     buttons_.push_back(b);
     return b;
   };
-  connect(button("Up"), &QToolButton::clicked, this, [this] { emit findRequested(true); });
-  connect(button("Dn"), &QToolButton::clicked, this, [this] { emit findRequested(false); });
-  caseButton_->setText(QStringLiteral("Aa"));
+  connect(button("Up", 1004), &QToolButton::clicked, this, [this] { emit findRequested(true); });
+  connect(button("Dn", 1013), &QToolButton::clicked, this, [this] { emit findRequested(false); });
+  caseButton_->setText(ControlText(kFindBarDialog, 1064));
   caseButton_->setObjectName(QStringLiteral("Aa"));
   caseButton_->setCheckable(true);
   caseButton_->setFocusPolicy(Qt::StrongFocus);
@@ -43,7 +46,7 @@ FindBar::FindBar(QWidget* parent)
   caseButton_->installEventFilter(this);
   row->addWidget(caseButton_);
   buttons_.push_back(caseButton_);
-  connect(button("X"), &QToolButton::clicked, this, &FindBar::closeClicked);
+  connect(button("X", 1071), &QToolButton::clicked, this, &FindBar::closeClicked);
   edit_->installEventFilter(this);
   enterTimer_.setSingleShot(true);
   enterTimer_.setInterval(static_cast<int>(kDoubleEnterInterval) + 100);

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <algorithm>
 
+#include "ui/resource_text.h"
 #include "ui/window_settings.h"
 
 namespace tessera::ui {
@@ -17,6 +18,8 @@ constexpr int kGap = 2;
 constexpr int kTextPadding = 6;
 // The narrowest a key becomes before the window stops shrinking.
 constexpr int kMinimumKeyWidth = 16;
+// The dialog resource with the texts of the bar's fixed buttons.
+constexpr std::uint32_t kFunctionKeyBarDialog = 112;
 
 }  // namespace
 
@@ -31,17 +34,18 @@ FunctionKeyBar::FunctionKeyBar(QWidget* parent) : QWidget(parent) {
     key->installEventFilter(this);
   }
   struct Fixed {
-    const char* text;
+    const char* name;
+    std::uint32_t control;
     void (FunctionKeyBar::*signal)();
   };
-  const Fixed fixed[] = {{"SP", &FunctionKeyBar::spaceClicked},
-                         {"BS", &FunctionKeyBar::backspaceClicked},
-                         {"...", &FunctionKeyBar::selectPathClicked},
-                         {"Enter", &FunctionKeyBar::enterClicked},
-                         {"X", &FunctionKeyBar::closeClicked}};
+  const Fixed fixed[] = {{"SP", 1006, &FunctionKeyBar::spaceClicked},
+                         {"BS", 1008, &FunctionKeyBar::backspaceClicked},
+                         {"...", 1009, &FunctionKeyBar::selectPathClicked},
+                         {"Enter", 1007, &FunctionKeyBar::enterClicked},
+                         {"X", 1075, &FunctionKeyBar::closeClicked}};
   for (std::size_t i = 0; i < std::size(fixed); ++i) {
-    auto* button = new QPushButton(QString::fromLatin1(fixed[i].text), this);
-    button->setObjectName(QString::fromLatin1(fixed[i].text));
+    auto* button = new QPushButton(ControlText(kFunctionKeyBarDialog, fixed[i].control), this);
+    button->setObjectName(QString::fromLatin1(fixed[i].name));
     connect(button, &QPushButton::clicked, this, fixed[i].signal);
     button->installEventFilter(this);
     fixed_[i] = button;
@@ -70,9 +74,9 @@ int FunctionKeyBar::settingOfButton(int button) const {
   return settings_[static_cast<std::size_t>(button - 1)];
 }
 
-QPushButton* FunctionKeyBar::fixedButton(const QString& text) const {
+QPushButton* FunctionKeyBar::fixedButton(const QString& name) const {
   for (QPushButton* button : fixed_) {
-    if (button->text() == text) return button;
+    if (button->objectName() == name) return button;
   }
   return nullptr;
 }

@@ -24,7 +24,7 @@ class FunctionKeyBar : public QWidget {
   QPushButton* firstKey();
   // The setting a button f1..f10 runs as the bar stands; 0 when hidden.
   int settingOfButton(int button) const;
-  QPushButton* fixedButton(const QString& text) const;
+  QPushButton* fixedButton(const QString& name) const;
 
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;

@@ -3,11 +3,15 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
+#include <QPointer>
+#include <memory>
 
 #include "shell/output.h"
+#include "ui/command_set.h"
 #include "ui/console_edit.h"
 #include "ui/find_bar.h"
 #include "ui/function_key_bar.h"
+#include "ui/language_dialog.h"
 #include "ui/tessera_view.h"
 #include "ui/window_settings.h"
 
@@ -15,113 +19,139 @@ namespace tessera::ui {
 
 namespace {
 
-struct Item {
-  QMenu* menu;
-  QWidget* owner;
-
-  template <typename Action>
-  QAction* Add(const QString& text, const QKeySequence& keys, Action action) const {
-    QAction* item = menu->addAction(text);
-    if (!keys.isEmpty()) {
-      item->setShortcut(keys);
-      item->setShortcutContext(Qt::WindowShortcut);
-      owner->addAction(item);
-    }
-    // Through its shortcut too, an item does nothing while a command runs.
-    QObject::connect(item, &QAction::triggered, owner, [action] {
-      if (!Session().commandRunning) action();
-    });
-    return item;
-  }
-};
+// Command identifiers shared by the menu and accelerator resources.
+namespace cmd {
+constexpr std::uint32_t kSelectPath = 37003;
+constexpr std::uint32_t kFind = 57636;
+constexpr std::uint32_t kCut = 57635;
+constexpr std::uint32_t kCopy = 57634;
+constexpr std::uint32_t kPaste = 57637;
+constexpr std::uint32_t kDelete = 32841;
+constexpr std::uint32_t kSelectAll = 37006;
+constexpr std::uint32_t kClearCommandLine = 32843;
+constexpr std::uint32_t kCopyToCommandLine = 32845;
+constexpr std::uint32_t kFunctionBar = 32853;
+constexpr std::uint32_t kFindBar = 32855;
+constexpr std::uint32_t kFirstFont = 37015;
+constexpr std::uint32_t kWordWrap = 59397;
+constexpr std::uint32_t kLanguage = 32856;
+constexpr std::uint32_t kExit = 57665;
+constexpr std::uint32_t kMenuPopup = 37022;
+constexpr std::uint32_t kOpen = 57601;
+constexpr std::uint32_t kFunctionBarKey = 37005;
+constexpr std::uint32_t kCaseSensitiveKey = 37008;
+constexpr std::uint32_t kCaseSensitive = 32835;
+constexpr std::uint32_t kShowFindButtons = 32810;
+constexpr std::uint32_t kFindNext = 32833;
+constexpr std::uint32_t kFindPrevious = 32832;
+constexpr std::uint32_t kCloseFindBar = 32834;
+constexpr std::uint32_t kEditCommandLine = 32788;
+constexpr std::uint32_t kFindCut = 32803;
+constexpr std::uint32_t kFindCopy = 32804;
+constexpr std::uint32_t kFindPaste = 32805;
+constexpr std::uint32_t kFindUndo = 32806;
+constexpr std::uint32_t kFindSelectAll = 32807;
+constexpr std::uint32_t kFindClear = 32808;
+}  // namespace cmd
 
 bool ClipboardHasText() {
   const QMimeData* data = QApplication::clipboard()->mimeData();
   return data && data->hasText();
 }
 
-// Most items wait for the running command; Stop-like items are not here.
-void EnableWhileIdle(QMenu* menu) {
-  const bool idle = !Session().commandRunning;
-  for (QAction* item : menu->actions()) {
-    if (!item->menu()) item->setEnabled(idle);
+void AddConsoleCommands(CommandSet& commands, TesseraView* view) {
+  ConsoleEdit* console = view->console();
+  commands.Add(cmd::kSelectPath, {.run = [view] { view->SelectPath(); }});
+  commands.Add(cmd::kFind, {.run = [view] { view->Find(); }});
+  commands.Add(cmd::kOpen, {.run = [view] { view->OpenWithDialog(); }});
+  commands.Add(cmd::kCut, {.run = [console] { console->CutInInput(); },
+                           .enabled =
+                               [console] {
+                                 const QTextCursor selection = console->textCursor();
+                                 return selection.hasSelection() &&
+                                        selection.selectionEnd() > console->inputStart();
+                               }});
+  commands.Add(cmd::kCopy, {.run = [console] { console->CopySelection(); },
+                            .enabled = [console] { return console->textCursor().hasSelection(); }});
+  commands.Add(cmd::kPaste,
+               {.run = [console] { console->PasteAtCaret(); }, .enabled = ClipboardHasText});
+  // Delete takes the part of the selection in the command line.
+  commands.Add(cmd::kDelete, {.run = [console] { console->DeleteSelectionInInput(); },
+                              .enabled =
+                                  [console] {
+                                    const QTextCursor selection = console->textCursor();
+                                    return selection.hasSelection() &&
+                                           selection.selectionEnd() > console->inputStart();
+                                  }});
+  commands.Add(cmd::kSelectAll, {.run = [console] { console->SelectInput(); }});
+  commands.Add(cmd::kClearCommandLine, {.run = [view] { view->ClearCommandLine(); }});
+  commands.Add(cmd::kCopyToCommandLine, {.run = [view] { view->CopyToCommandLine(); }});
+}
+
+void AddViewCommands(CommandSet& commands, TesseraView* view) {
+  const auto toggleKeyBar = [view] {
+    view->ShowFunctionKeyBar(view->functionKeyBar()->isHidden());
+  };
+  commands.Add(cmd::kFunctionBar, {.run = toggleKeyBar});
+  commands.Add(cmd::kFunctionBarKey, {.run = toggleKeyBar});
+  commands.Add(cmd::kFindBar, {.run = [view] { view->ShowFindBar(view->findBar()->isHidden()); }});
+  for (int font = 0; font < 4; ++font) {
+    commands.Add(cmd::kFirstFont + static_cast<std::uint32_t>(font),
+                 {.run = [view, font] { view->SelectFont(font); },
+                  .checked = [view, font] { return view->fontIndex() == font; },
+                  .label = [font] { return FontMenuLabel(font); }});
   }
+  commands.Add(cmd::kWordWrap, {.run = [view] { view->SetWordWrap(!view->wordWrap()); },
+                                .checked = [view] { return view->wordWrap(); }});
+}
+
+void AddFindBarCommands(CommandSet& commands, TesseraView* view) {
+  FindBar* bar = view->findBar();
+  QLineEdit* edit = bar->edit();
+  const auto barShown = [bar] { return !bar->isHidden(); };
+  const auto toggleCase = [bar] { bar->SetCaseSensitive(!bar->caseSensitive()); };
+  const auto hasSelection = [edit] { return edit->hasSelectedText(); };
+  commands.Add(cmd::kCaseSensitiveKey, {.run = toggleCase, .enabled = barShown});
+  commands.Add(cmd::kCaseSensitive, {.run = toggleCase, .enabled = barShown, .checked = [bar] {
+                                       return bar->caseSensitive();
+                                     }});
+  commands.Add(cmd::kShowFindButtons, {.run = [bar] { bar->ShowButtons(!bar->buttonsShown()); },
+                                       .checked = [bar] { return bar->buttonsShown(); }});
+  commands.Add(cmd::kFindNext, {.run = [view] { view->FindNext(false); }});
+  commands.Add(cmd::kFindPrevious, {.run = [view] { view->FindNext(true); }});
+  commands.Add(cmd::kCloseFindBar,
+               {.run = [view] { view->ShowFindBar(false); }, .enabled = barShown});
+  // The bar giving up the focus puts the caret back into the command line.
+  commands.Add(cmd::kEditCommandLine, {.run = [bar] { emit bar->focusGivenUp(); }});
+  commands.Add(cmd::kFindCut, {.run = [edit] { edit->cut(); }, .enabled = hasSelection});
+  commands.Add(cmd::kFindCopy, {.run = [edit] { edit->copy(); }, .enabled = hasSelection});
+  commands.Add(cmd::kFindPaste, {.run = [edit] { edit->paste(); }, .enabled = ClipboardHasText});
+  commands.Add(cmd::kFindUndo, {.run = [edit] { edit->undo(); },
+                                .enabled = [edit] { return edit->isUndoAvailable(); }});
+  commands.Add(cmd::kFindSelectAll, {.run = [edit] { edit->selectAll(); }});
+  commands.Add(cmd::kFindClear, {.run = [edit] { edit->clear(); }});
 }
 
 }  // namespace
 
-MainMenu BuildMainMenu(QWidget* owner, TesseraView* view) {
+MainMenu BuildMainMenu(CommandSet& commands, QWidget* owner, TesseraView* view) {
+  AddConsoleCommands(commands, view);
+  AddViewCommands(commands, view);
+  AddFindBarCommands(commands, view);
+  commands.Add(cmd::kLanguage, {.run = [owner] { ChooseLanguageInDialog(owner->window()); }});
+  commands.Add(cmd::kExit, {.run = [owner] { owner->window()->close(); }});
+
+  // Ctrl+M opens the main menu in the middle of the window.
+  auto mainMenu = std::make_shared<QPointer<QMenu>>();
+  commands.Add(cmd::kMenuPopup, {.run = [owner, mainMenu] {
+                 if (*mainMenu) (*mainMenu)->popup(owner->mapToGlobal(owner->rect().center()));
+               }});
+  commands.BindKeys(kWindowKeys);
   MainMenu built;
-  built.menu = new QMenu(owner);
-  const Item main{built.menu, owner};
-  main.Add(QStringLiteral("&Select Path ...\tCtrl+R"), QKeySequence(Qt::CTRL | Qt::Key_R),
-           [view] { view->SelectPath(); });
-  main.Add(QStringLiteral("&Find...\tCtrl+F"), QKeySequence(Qt::CTRL | Qt::Key_F),
-           [view] { view->Find(); });
-
-  built.edit = built.menu->addMenu(QStringLiteral("&Edit"));
-  const Item edit{built.edit, owner};
-  ConsoleEdit* console = view->console();
-  QAction* cut =
-      edit.Add(QStringLiteral("Cu&t"), QKeySequence(), [console] { console->CutInInput(); });
-  QAction* copy =
-      edit.Add(QStringLiteral("&Copy"), QKeySequence(), [console] { console->CopySelection(); });
-  QAction* paste =
-      edit.Add(QStringLiteral("&Paste"), QKeySequence(), [console] { console->PasteAtCaret(); });
-  QAction* remove = edit.Add(QStringLiteral("&Delete"), QKeySequence(),
-                             [console] { console->DeleteSelectionInInput(); });
-  edit.Add(QStringLiteral("Sellect &All\tCtrl+A"), QKeySequence(),
-           [console] { console->SelectInput(); });
-  edit.Add(QStringLiteral("Clear Command &Line Text\tCtrl+L"), QKeySequence(Qt::CTRL | Qt::Key_L),
-           [view] { view->ClearCommandLine(); });
-  edit.Add(QStringLiteral("Copy to Co&mmand Line"), QKeySequence(),
-           [view] { view->CopyToCommandLine(); });
-  QObject::connect(built.edit, &QMenu::aboutToShow, owner, [=] {
-    EnableWhileIdle(built.edit);
-    const QTextCursor selection = console->textCursor();
-    const bool running = Session().commandRunning;
-    cut->setEnabled(!running && selection.hasSelection() &&
-                    selection.selectionEnd() > console->inputStart());
-    copy->setEnabled(!running && selection.hasSelection());
-    paste->setEnabled(!running && ClipboardHasText());
-    // Delete takes the part of the selection in the command line.
-    remove->setEnabled(!running && selection.hasSelection() &&
-                       selection.selectionEnd() > console->inputStart());
-  });
-
-  built.view = built.menu->addMenu(QStringLiteral("&View"));
-  const Item show{built.view, owner};
-  show.Add(QStringLiteral("&Function Bar"), QKeySequence(),
-           [view] { view->ShowFunctionKeyBar(view->functionKeyBar()->isHidden()); });
-  show.Add(QStringLiteral("&Find Bar"), QKeySequence(),
-           [view] { view->ShowFindBar(view->findBar()->isHidden()); });
-  built.view->addSeparator();
-  std::array<QAction*, 4> fonts{};
-  for (int font = 0; font < 4; ++font) {
-    fonts[static_cast<std::size_t>(font)] = show.Add(
-        FontMenuLabel(font), QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + font)),
-        [view, font] { view->SelectFont(font); });
-    fonts[static_cast<std::size_t>(font)]->setCheckable(true);
-  }
-  QAction* wrap = show.Add(QStringLiteral("&Word wrap"), QKeySequence(),
-                           [view] { view->SetWordWrap(!view->wordWrap()); });
-  wrap->setCheckable(true);
-  QObject::connect(built.view, &QMenu::aboutToShow, owner, [=] {
-    EnableWhileIdle(built.view);
-    for (int font = 0; font < 4; ++font)
-      fonts[static_cast<std::size_t>(font)]->setChecked(view->fontIndex() == font);
-    wrap->setChecked(view->wordWrap());
-  });
-
-  built.menu->addSeparator();
-  main.Add(QStringLiteral("E&xit"), QKeySequence(), [owner] { owner->window()->close(); });
-  QObject::connect(built.menu, &QMenu::aboutToShow, owner,
-                   [menu = built.menu] { EnableWhileIdle(menu); });
-  // Items greyed while a command runs have no working shortcut either,
-  // until the command ends.
-  QObject::connect(view, &TesseraView::commandRunningChanged, owner, [built] {
-    for (QMenu* menu : {built.menu, built.edit, built.view}) EnableWhileIdle(menu);
-  });
+  built.menu = commands.BuildMenu(kMainMenu, owner);
+  *mainMenu = built.menu;
+  built.console = commands.BuildMenu(kConsoleMenu, owner);
+  built.findBar = commands.BuildMenu(kFindBarMenu, owner);
   return built;
 }
 

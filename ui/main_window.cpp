@@ -4,11 +4,11 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
-#include <functional>
 
 #include "shell/output.h"
 #include "shell/settings.h"
 #include "shell/startup.h"
+#include "ui/command_set.h"
 #include "ui/console_edit.h"
 #include "ui/find_bar.h"
 #include "ui/function_key_bar.h"
@@ -55,40 +55,23 @@ MainWindow::MainWindow(QWidget* parent)
 }
 
 void MainWindow::BuildMenu() {
-  const MainMenu menu = BuildMainMenu(this, view_);
-  menuKey_->setMenu(menu.menu);
-  // Keys that work without a menu item of their own; none while a
-  // command runs.
-  const struct {
-    QKeySequence keys;
-    std::function<void()> action;
-  } shortcuts[] = {
-      {QKeySequence(Qt::CTRL | Qt::Key_M),
-       [this, main = menu.menu] { main->popup(mapToGlobal(rect().center())); }},
-      {QKeySequence(Qt::CTRL | Qt::Key_O), [this] { view_->OpenWithDialog(); }},
-      {QKeySequence(Qt::CTRL | Qt::Key_D),
-       [this] { view_->ShowFunctionKeyBar(view_->functionKeyBar()->isHidden()); }},
-      {QKeySequence(Qt::CTRL | Qt::Key_I),
-       [this] {
-         FindBar* bar = view_->findBar();
-         if (!bar->isHidden()) bar->SetCaseSensitive(!bar->caseSensitive());
-       }},
-  };
-  for (const auto& shortcut : shortcuts) {
-    auto* item = new QAction(this);
-    item->setShortcut(shortcut.keys);
-    item->setShortcutContext(Qt::WindowShortcut);
-    addAction(item);
-    connect(item, &QAction::triggered, this, [action = shortcut.action] {
-      if (!Session().commandRunning) action();
-    });
-  }
-  // A press and hold (or the right button) on the console opens its Edit menu.
+  commands_ = new CommandSet(this);
+  menus_ = BuildMainMenu(*commands_, this, view_);
+  menuKey_->setMenu(menus_.menu);
+  // A press and hold (or the right button) on the console opens its menu;
+  // on the find bar's text, the find bar's menu.
   view_->console()->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(view_->console(), &QWidget::customContextMenuRequested, this,
-          [this, edit = menu.edit](const QPoint& at) {
+          [this, menu = menus_.console](const QPoint& at) {
             if (Session().commandRunning) return;
-            edit->popup(view_->console()->viewport()->mapToGlobal(at));
+            menu->popup(view_->console()->viewport()->mapToGlobal(at));
+          });
+  QLineEdit* findText = view_->findBar()->edit();
+  findText->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(findText, &QWidget::customContextMenuRequested, this,
+          [findText, menu = menus_.findBar](const QPoint& at) {
+            if (Session().commandRunning) return;
+            menu->popup(findText->mapToGlobal(at));
           });
 }
 

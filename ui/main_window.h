@@ -5,8 +5,11 @@
 #include <QMainWindow>
 #include <QPushButton>
 
+#include "ui/main_menu.h"
+
 namespace tessera::ui {
 
+class CommandSet;
 class TesseraView;
 
 class MainWindow : public QMainWindow {
@@ -19,6 +22,8 @@ class MainWindow : public QMainWindow {
   QPushButton* menuKey() { return menuKey_; }
   // The find bar's and function-key bar's settings, stored at shutdown.
   void StoreBarSettings();
+  CommandSet* commands() { return commands_; }
+  const MainMenu& menus() const { return menus_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -29,6 +34,8 @@ class MainWindow : public QMainWindow {
   TesseraView* view_;
   QPushButton* softKey_;
   QPushButton* menuKey_;
+  CommandSet* commands_ = nullptr;
+  MainMenu menus_;
 };
 
 }  // namespace tessera::ui

@@ -114,8 +114,8 @@ class TesseraView : public QWidget, public Host {
   void FocusConsole();
   void SetSoftKeyLabel(std::uint32_t id);
   void SetTitlePrefix(std::uint32_t id);
-  // FILEFILTER, else the filter of programs; CUR DIR, else the root.
-  std::u16string DialogFilter() const;
+  // FILEFILTER, else the string given; CUR DIR, else the root.
+  std::u16string DialogFilter(std::uint32_t fallback) const;
   std::u16string DialogFolder() const;
 
   // Two Enters within this interval enter scroll mode; a single one runs

@@ -1,7 +1,7 @@
 // Files as commands (File > Open) and paths for the command line (Select
 // Path), both chosen in the device's file dialog.
-#include "shell/message_catalogue.h"
 #include "shell/output.h"
+#include "shell/resources.h"
 #include "ui/console_edit.h"
 #include "ui/device_file_dialog.h"
 #include "ui/open_command.h"
@@ -12,7 +12,9 @@ namespace tessera::ui {
 namespace {
 
 // The filter of the Open and Select Path dialogs without FILEFILTER.
-constexpr std::uint32_t kMessageProgramFilter = 112;
+// The filters of the Select Path and Open dialogs without FILEFILTER.
+constexpr std::uint32_t kStringSelectPathFilter = 31001;
+constexpr std::uint32_t kStringOpenFilter = 31004;
 
 }  // namespace
 
@@ -26,11 +28,11 @@ void TesseraView::OpenPath(std::u16string_view devicePath, bool isDirectory) {
   EndCommand();
 }
 
-std::u16string TesseraView::DialogFilter() const {
+std::u16string TesseraView::DialogFilter(std::uint32_t fallback) const {
   if (const std::u16string* filter = context_.GetValueText(u"FILEFILTER");
       filter && !filter->empty())
     return *filter;
-  return std::u16string(GetMessageText(kMessageProgramFilter));
+  return LoadResourceString(fallback);
 }
 
 std::u16string TesseraView::DialogFolder() const {
@@ -40,8 +42,9 @@ std::u16string TesseraView::DialogFolder() const {
 
 void TesseraView::OpenWithDialog() {
   if (Session().commandRunning) return;
-  const auto choice = ChooseDeviceFile(window(), WindowString(kTitleOpen), DialogFilter(),
-                                       DialogFolder(), filterIndex_);
+  const auto choice =
+      ChooseDeviceFile(window(), WindowString(kTitleOpen), DialogFilter(kStringOpenFilter),
+                       DialogFolder(), filterIndex_);
   if (!choice) return;
   OpenPath(choice->path, choice->isDirectory);
   FocusConsole();
@@ -49,8 +52,9 @@ void TesseraView::OpenWithDialog() {
 
 void TesseraView::SelectPath() {
   if (Session().commandRunning) return;
-  const auto choice = ChooseDeviceFile(window(), WindowString(kTitleSelectPath), DialogFilter(),
-                                       DialogFolder(), filterIndex_);
+  const auto choice =
+      ChooseDeviceFile(window(), WindowString(kTitleSelectPath),
+                       DialogFilter(kStringSelectPathFilter), DialogFolder(), filterIndex_);
   if (!choice) return;
   FocusConsole();
   std::u16string text = choice->path;

@@ -9,11 +9,13 @@
 #include "browser/browser_settings.h"
 #include "platform/single_instance.h"
 #include "platform/termination.h"
+#include "shell/language_choice.h"
 #include "shell/startup.h"
 #include "ui/console_edit.h"
 #include "ui/later_start_listener.h"
 #include "ui/main_window.h"
 #include "ui/tessera_view.h"
+#include "ui/toolkit_translation.h"
 #include "ui/window_options.h"
 #include "ui/window_settings.h"
 
@@ -75,6 +77,7 @@ int WindowMain(int argc, char** argv) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   startup.Start();
   QApplication::restoreOverrideCursor();
+  InstallToolkitTranslation(app, CurrentUiLanguage());
   browser::LoadBrowserSettings();
 
   int exitCode = 0;

@@ -5,34 +5,18 @@
 
 namespace tessera::ui {
 
+namespace {
+constexpr std::uint32_t kStringApplicationTitle = 57344;
+}  // namespace
+
 QString WindowString(std::uint32_t id) {
   if (id == 0) return {};
   const std::u16string text = LoadResourceString(id);
-  if (!text.empty()) return ToQString(text);
-  switch (id) {
-    case kLabelConsoleFocus:
-      return QStringLiteral("Fn");
-    case kLabelBarFocus:
-      return QStringLiteral("Input");
-    case kLabelCommandRunning:
-      return QStringLiteral("Stop");
-    case kPrefixScroll:
-      return QStringLiteral("Scroll: ");
-    case kPrefixFunctionKeys:
-      return QStringLiteral("Fn Key: ");
-    case kPrefixFind:
-      return QStringLiteral("Find: ");
-    case kTitleOpen:
-      return QStringLiteral("Open");
-    case kTitleSelectPath:
-      return QStringLiteral("Select Path");
-    default:
-      return QStringLiteral("****");
-  }
+  return text.empty() ? QStringLiteral("****") : ToQString(text);
 }
 
 QString ApplicationTitle() {
-  const std::u16string title = LoadResourceString(57344);
+  const std::u16string title = LoadResourceString(kStringApplicationTitle);
   return title.empty() ? QStringLiteral("Tessera") : ToQString(title);
 }
 

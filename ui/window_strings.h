@@ -18,8 +18,8 @@ inline constexpr std::uint32_t kPrefixFind = 37029;
 inline constexpr std::uint32_t kTitleOpen = 31002;
 inline constexpr std::uint32_t kTitleSelectPath = 31003;
 
-// The soft-key label or title prefix of a string identifier, with the
-// built-in texts when the string table has none.
+// The soft-key label or title prefix of a string identifier ("****" when no
+// resource module has it; empty for 0).
 QString WindowString(std::uint32_t id);
 // The application title (string 57344, else "Tessera").
 QString ApplicationTitle();

@@ -1,9 +1,10 @@
-// The help file the program ships.
+// The help files the program ships: its own, and the translated ones that
+// go with the language libraries.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <set>
 
 #include "commands/help_command.h"
 #include "platform/text.h"
@@ -13,52 +14,94 @@
 namespace tessera {
 namespace {
 
-std::vector<std::u16string> ShippedHelpLines() {
-  std::ifstream in(TESSERA_HELP_FILE, std::ios::binary);
+namespace fs = std::filesystem;
+
+std::vector<std::u16string> HelpLines(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
   const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
                                         std::istreambuf_iterator<char>());
   return SplitHelpLines(bytes);
 }
 
-TEST(ShippedHelpFile, EveryBuiltInCommandHasAnEntry) {
-  const auto lines = ShippedHelpLines();
-  ASSERT_FALSE(lines.empty());
-  std::set<std::u16string> names;
-  bool inNames = false;
-  for (const auto& line : lines) {
-    if (line == u"<!--CMD-->") {
-      inNames = true;
-    } else if (line == u"<!--BRIEF-->") {
-      inNames = false;
-    } else if (inNames) {
-      names.insert(line);
-    }
+// HELPBRIEF.TXT and every HELPBRIEF_*.TXT beside the program.
+std::vector<fs::path> ShippedHelpFiles() {
+  std::vector<fs::path> files;
+  for (const auto& entry : fs::directory_iterator(TESSERA_BUILD_DIR)) {
+    const std::string name = entry.path().filename().string();
+    if (name.rfind("HELPBRIEF", 0) == 0 && name.size() > 4 &&
+        name.substr(name.size() - 4) == ".TXT")
+      files.push_back(entry.path());
   }
-  for (const BuiltinCommand& command : BuiltinCommands()) {
-    for (std::u16string_view word : command.words) {
-      if (word.empty()) continue;
-      EXPECT_TRUE(names.count(std::u16string(word))) << platform::Utf16ToUtf8(word);
-    }
-  }
+  return files;
 }
 
-TEST(ShippedHelpFile, EveryEntryHasABriefAndAHelpPart) {
-  const auto lines = ShippedHelpLines();
-  int entries = 0, briefs = 0, helps = 0;
-  for (const auto& line : lines) {
-    entries += line == u"<!--CMD-->";
-    briefs += line == u"<!--BRIEF-->";
-    helps += line == u"<!--HELP-->";
-  }
-  EXPECT_GT(entries, 30);
-  EXPECT_EQ(entries, briefs);
-  EXPECT_EQ(entries, helps);
+// The names an entry lists, from its marker to its brief.
+std::vector<std::u16string> NamesOf(const std::vector<std::u16string>& lines, std::size_t entry) {
+  std::vector<std::u16string> names;
+  for (std::size_t i = entry + 1; i < lines.size() && lines[i] != u"<!--BRIEF-->"; ++i)
+    names.push_back(lines[i]);
+  return names;
+}
+
+TEST(ShippedHelpFiles, TheProgramsOwnAndTheTranslatedOnesAreThere) {
+  std::vector<std::string> names;
+  for (const fs::path& file : ShippedHelpFiles()) names.push_back(file.filename().string());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names,
+            (std::vector<std::string>{"HELPBRIEF.TXT", "HELPBRIEF_CHS.TXT", "HELPBRIEF_ENU.TXT"}));
 }
 
 // Words outside the command table with entries of their own: the window's
 // view commands and the companion tools (`sort /?` shows the entry too).
 constexpr const char16_t* kOtherWords[] = {u"FINDBAR", u"FNKEYBAR", u"DIFF",      u"SORT",
                                            u"TSXKF",   u"UPCASE",   u"HOSTREPORT"};
+
+// Every word the shell looks up in a help file.
+std::vector<std::u16string_view> HelpWords() {
+  std::vector<std::u16string_view> words;
+  for (const BuiltinCommand& command : BuiltinCommands()) {
+    for (std::u16string_view word : command.words) {
+      if (!word.empty()) words.push_back(word);
+    }
+  }
+  for (const char16_t* other : kOtherWords) words.emplace_back(other);
+  return words;
+}
+
+TEST(ShippedHelpFiles, EveryCommandWordAndToolFindsItsOwnEntry) {
+  for (const fs::path& file : ShippedHelpFiles()) {
+    const auto lines = HelpLines(file);
+    ASSERT_FALSE(lines.empty()) << file;
+    for (std::u16string_view word : HelpWords()) {
+      const auto entry = FindHelpEntry(lines, word);
+      ASSERT_TRUE(entry) << file << ": " << platform::Utf16ToUtf8(word);
+      // HELP DIR must not show the entry of DIRREG.
+      const auto names = NamesOf(lines, *entry);
+      EXPECT_NE(std::find_if(names.begin(), names.end(),
+                             [word](const std::u16string& name) {
+                               return platform::EqualsNoCase(name, word);
+                             }),
+                names.end())
+          << file << ": " << platform::Utf16ToUtf8(word) << " finds "
+          << platform::Utf16ToUtf8(names.empty() ? u"" : names.front());
+    }
+  }
+}
+
+TEST(ShippedHelpFiles, EveryEntryHasABriefAndAHelpPart) {
+  for (const fs::path& file : ShippedHelpFiles()) {
+    const auto lines = HelpLines(file);
+    int entries = 0, briefs = 0, helps = 0;
+    for (const auto& line : lines) {
+      entries += line == u"<!--CMD-->";
+      briefs += line == u"<!--BRIEF-->";
+      helps += line == u"<!--HELP-->";
+    }
+    EXPECT_GT(entries, 30) << file;
+    EXPECT_EQ(entries, briefs) << file;
+    EXPECT_EQ(entries, helps) << file;
+  }
+}
 
 struct HelpEntry {
   std::vector<std::u16string> names;
@@ -68,7 +111,7 @@ struct HelpEntry {
 std::vector<HelpEntry> ShippedEntries() {
   std::vector<HelpEntry> entries;
   enum { Outside, Names, Brief } section = Outside;
-  for (const auto& line : ShippedHelpLines()) {
+  for (const auto& line : HelpLines(fs::path(TESSERA_BUILD_DIR) / "HELPBRIEF.TXT")) {
     if (line == u"<!--CMD-->") {
       entries.emplace_back();
       section = Names;
@@ -89,7 +132,7 @@ class ShippedHelpLookup : public testing::ShellTest {
  protected:
   void SetUp() override {
     ShellTest::SetUp();
-    std::ifstream in(TESSERA_HELP_FILE, std::ios::binary);
+    std::ifstream in(fs::path(TESSERA_BUILD_DIR) / "HELPBRIEF.TXT", std::ios::binary);
     root_->WriteHostFile(
         root_->Host("\\Program Files\\Tessera\\HELPBRIEF.TXT"),
         std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()));
@@ -100,14 +143,7 @@ class ShippedHelpLookup : public testing::ShellTest {
 // file's order decides: DIR must come before DIRREG, and so on.
 TEST_F(ShippedHelpLookup, EveryCommandWordAndToolFindsItsOwnEntry) {
   const auto entries = ShippedEntries();
-  std::vector<std::u16string> words;
-  for (const BuiltinCommand& command : BuiltinCommands()) {
-    for (std::u16string_view word : command.words) {
-      if (!word.empty()) words.emplace_back(word);
-    }
-  }
-  for (const char16_t* other : kOtherWords) words.emplace_back(other);
-  for (const auto& word : words) {
+  for (std::u16string_view word : HelpWords()) {
     const HelpEntry* own = nullptr;
     for (const auto& entry : entries) {
       for (const auto& name : entry.names) {

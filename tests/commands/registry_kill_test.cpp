@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/registry.h"
+#include "support/neutral_locale.h"
 #include "support/temp_root.h"
 
 namespace tessera {
@@ -60,6 +61,7 @@ TEST(RegistryKillTest, FinishedCommandsSurviveSigkill) {
     ::dup2(output[1], 1);
     ::dup2(null, 2);
     ::close(output[0]);
+    tessera::testing::UseNeutralLocale();
     ::execl(TESSERA_EXE, "Tessera.exe", "--tty", "--root", root.host().c_str(),
             static_cast<char*>(nullptr));
     _exit(127);

@@ -16,8 +16,12 @@ TEST(SharedLibraryTest, OpensALibraryAndCallsItsExport) {
   SharedLibrary moved = std::move(library.value());
   EXPECT_TRUE(moved.isOpen());
   EXPECT_FALSE(library->isOpen());
+  EXPECT_TRUE(IsSharedLibraryLoaded(TLIB_PATH));
   moved.Close();
   EXPECT_FALSE(moved.isOpen());
+  // Closed by its only handle: unloaded, and asking does not load it.
+  EXPECT_FALSE(IsSharedLibraryLoaded(TLIB_PATH));
+  EXPECT_FALSE(IsSharedLibraryLoaded(TLIB_PATH));
   EXPECT_EQ(moved.Symbol("TesseraTestAnswer"), nullptr);
 }
 

@@ -51,3 +51,18 @@ TEST(FormatMessage, ExtremeNumbers) {
 
 }  // namespace
 }  // namespace tessera
+
+namespace tessera {
+namespace {
+
+TEST(FormatPlaceholders, ListsWhatFormattingFills) {
+  using List = std::vector<std::u16string>;
+  EXPECT_EQ(FormatPlaceholders(u"%d-%02d-%02d"), (List{u"%d", u"%02d", u"%02d"}));
+  EXPECT_EQ(FormatPlaceholders(u"ID: %lu\nName: %s %s"), (List{u"%lu", u"%s", u"%s"}));
+  // "%%", a conversion this formatter does not fill, and a lone '%' at the end.
+  EXPECT_EQ(FormatPlaceholders(u"100%% %n %p %-5.3s %"), (List{u"%-5.3s"}));
+  EXPECT_EQ(FormatPlaceholders(u"no placeholders"), List{});
+}
+
+}  // namespace
+}  // namespace tessera

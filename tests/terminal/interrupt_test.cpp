@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <string>
 
+#include "support/neutral_locale.h"
 #include "support/temp_root.h"
 #include "terminal/shell_process.h"
 
@@ -58,6 +59,7 @@ struct ShellSession {
 pid_t StartOnTerminal(const testing::TempRoot& root, int& terminal) {
   const pid_t shell = forkpty(&terminal, nullptr, nullptr, nullptr);
   if (shell == 0) {
+    tessera::testing::UseNeutralLocale();
     execl(TESSERA_EXE, TESSERA_EXE, "--tty", "--root", root.host().c_str(),
           static_cast<char*>(nullptr));
     _exit(127);

@@ -8,6 +8,7 @@
 
 #include "platform/shared_memory.h"
 #include "shell/current_directory.h"
+#include "support/neutral_locale.h"
 #include "support/temp_root.h"
 
 namespace tessera {
@@ -50,6 +51,7 @@ TEST(SharedCurrentDirectory, AnotherProcessReadsWhatTheShellPublished) {
     dup2(output[1], 1);
     close(input[1]);
     close(output[0]);
+    tessera::testing::UseNeutralLocale();
     execl(TESSERA_EXE, TESSERA_EXE, "--tty", "--root", root.host().c_str(),
           static_cast<char*>(nullptr));
     _exit(127);

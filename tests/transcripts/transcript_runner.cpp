@@ -39,6 +39,8 @@
 #include <string>
 #include <vector>
 
+#include "support/neutral_locale.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -305,6 +307,7 @@ RunResult Run(const std::string& shell, const std::vector<std::string>& args,
     argv.push_back(const_cast<char*>(shell.c_str()));
     for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
+    tessera::testing::UseNeutralLocale();
     execv(shell.c_str(), argv.data());
     _exit(127);
   }

@@ -5,3 +5,5 @@ int RunPendingOutputTests(int argc, char** argv);
 int RunBarTests(int argc, char** argv);
 int RunViewRuleTests(int argc, char** argv);
 int RunWindowStartTests(int argc, char** argv);
+int RunLanguageTests(int argc, char** argv);
+int RunResourceMenuTests(int argc, char** argv);

@@ -597,6 +597,8 @@ int main(int argc, char** argv) {
   failures += RunBarTests(argc, argv);
   failures += RunViewRuleTests(argc, argv);
   failures += RunWindowStartTests(argc, argv);
+  failures += RunLanguageTests(argc, argv);
+  failures += RunResourceMenuTests(argc, argv);
   return failures == 0 ? 0 : 1;
 }
 
