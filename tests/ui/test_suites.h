@@ -3,3 +3,4 @@
 
 int RunPendingOutputTests(int argc, char** argv);
 int RunBarTests(int argc, char** argv);
+int RunWindowLeakTests(int argc, char** argv);

@@ -551,6 +551,7 @@ int main(int argc, char** argv) {
   run(FindTest());
   failures += RunPendingOutputTests(argc, argv);
   failures += RunBarTests(argc, argv);
+  failures += RunWindowLeakTests(argc, argv);
   return failures == 0 ? 0 : 1;
 }
 
