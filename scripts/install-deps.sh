@@ -8,6 +8,7 @@ packages=(
   libsqlite3-dev                     # the device registry
   qt6-base-dev fonts-noto-cjk        # the window and dialogs, with a font for Japanese text
   clang-format                       # the committed format, checked by CI
+  clang libclang-rt-14-dev           # the fuzz harnesses (libFuzzer and the sanitizers)
   xvfb xauth                         # the window's tests and screenshots without a display
 )
 

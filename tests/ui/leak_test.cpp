@@ -19,6 +19,20 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// AddressSanitizer holds freed memory back for a while, so resident memory
+// says nothing about leaks in its builds (which find leaks their own way).
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kAddressSanitizer = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kAddressSanitizer = true;
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
+
 std::size_t EntriesIn(const std::string& dir) {
   std::size_t count = 0;
   for (const auto& entry : fs::directory_iterator(dir)) {
@@ -98,6 +112,7 @@ class WindowLeakTest : public QObject {
   }
 
   void TenThousandTypedLinesKeepTheMemoryFlat() {
+    if (kAddressSanitizer) QSKIP("resident memory means nothing under AddressSanitizer");
     WindowFixture f;
     f.root().WriteHostFile(
         f.root().Host("\\My Documents\\t.bat"),
@@ -139,10 +154,10 @@ class WindowLeakTest : public QObject {
         "resident memory: %ld KiB at the start, +%ld KiB over the first 1000 lines, "
         "+%ld KiB over the last 1000",
         marks[0], first, last);
-    // A leak of even 1 KiB a line would add about 1 MiB per thousand lines;
-    // the bound leaves room for the allocator's own moods.
-    QVERIFY2(last <= 2048, "the last thousand lines grew the memory by more than 2 MiB");
-    QVERIFY(last <= first + 1024);
+    // The first thousand lines warm the caches up; after that, a leak of
+    // 1 KiB a line would add 1 MiB per thousand lines. The bound leaves
+    // the allocator room for its own moods.
+    QVERIFY2(last <= 768, "the last thousand lines grew the memory by more than 768 KiB");
     QVERIFY(f.Text().endsWith(QStringLiteral(">")));
   }
 };

@@ -30,7 +30,6 @@ namespace {
 
 bool g_wrapperSeen = false;
 const ScratchDevice* g_device = nullptr;  // set once its root is known
-std::string g_escape;  // the first host path outside the root, with its device path
 
 [[noreturn]] void Fail(const std::string& what) {
   std::fprintf(stderr, "\n*** scratch device: %s\n", what.c_str());
@@ -44,11 +43,10 @@ std::string Lexical(std::string_view path) {
 
 }  // namespace
 
-void NoteEscape(std::string_view devicePath, std::string_view hostPath) {
-  if (g_escape.empty()) {
-    g_escape = "device path \"" + std::string(devicePath) + "\" reached host path \"" +
-               std::string(hostPath) + "\"";
-  }
+void ReportEscape(std::string_view devicePath, std::string_view hostPath) {
+  // At once, so that the report's stack shows who asked.
+  Fail("device path \"" + std::string(devicePath) + "\" reached host path \"" +
+       std::string(hostPath) + "\"");
 }
 
 ScratchDevice& ScratchDevice::Get() {
@@ -135,7 +133,6 @@ void ScratchDevice::Reset() {
   WriteFile("\\Windows\\x.bat", "@echo off\r\necho %1 %2\r\nif \"%1\"==\"\" goto end\r\n:end\r\n");
   WriteFile("\\Temp\\sub\\deep\\c.txt", "c\n");
   before_ = Snapshot();
-  g_escape.clear();
 }
 
 std::string ScratchDevice::Snapshot() const {
@@ -161,7 +158,6 @@ std::string ScratchDevice::Snapshot() const {
 }
 
 void ScratchDevice::CheckUntouched() {
-  if (!g_escape.empty()) Fail(g_escape);
   const std::string after = Snapshot();
   if (after != before_) Fail("the host folders around the root changed:\n" + after);
   // Nothing the shell does makes a link, so a link inside the root could
@@ -182,7 +178,7 @@ tessera::platform::Result<std::string> WrappedHostPath(std::u16string_view path)
   if (host && device && !device->InsideRoot(*host)) {
     std::string device;
     for (char16_t c : path) device += c < 0x80 ? static_cast<char>(c) : '?';
-    tessera::fuzz::NoteEscape(device, *host);
+    tessera::fuzz::ReportEscape(device, *host);
   }
   return host;
 }

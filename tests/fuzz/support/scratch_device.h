@@ -18,8 +18,8 @@ class ScratchDevice {
   // Empties the device root and sets it up again with a few files to work
   // on (text in UTF-8, Shift_JIS and UTF-16, a batch file, a folder).
   void Reset();
-  // Aborts when anything outside the device root changed since Reset, or a
-  // device call reached a host path outside it.
+  // Aborts when anything outside the device root changed since Reset (a
+  // device call that reaches a host path outside it aborts at once).
   void CheckUntouched();
 
   // Removes the whole scratch folder (a run that aborts leaves it behind).
@@ -42,8 +42,7 @@ class ScratchDevice {
   std::string before_;   // Snapshot() after the last Reset
 };
 
-// Records a host path the platform layer produced outside the root; the
-// next CheckUntouched aborts with it.
-void NoteEscape(std::string_view devicePath, std::string_view hostPath);
+// Aborts the run: the platform layer gave a host path outside the root.
+[[noreturn]] void ReportEscape(std::string_view devicePath, std::string_view hostPath);
 
 }  // namespace tessera::fuzz
