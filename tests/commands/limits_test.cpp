@@ -168,8 +168,7 @@ TEST_F(LimitsTest, RegistryValuesPastTheReadBufferAndNamesPastTheLimit) {
   const std::string longText(20000, 'w');
   Run("ADDREG HKCU, Big, Text, 0, " + longText);
   Run("CLS");
-  EXPECT_TRUE(Run("DIRREG HKCU, Big, Text") ==
-              "HKCU, Big, Text, 0x00000000, " + longText + "\r\n");
+  EXPECT_TRUE(Run("DIRREG HKCU, Big, Text") == "HKCU, Big, Text, 0x00000000, " + longText + "\r\n");
 
   // Key and value names of 260 units and more are refused by their message.
   for (const std::size_t units : {std::size_t{260}, std::size_t{5000}}) {

@@ -59,7 +59,8 @@ TEST(DeviceState, NoDevicePathReachesTheStateFolder) {
   EXPECT_TRUE(HostPath(u"\\.tessera-state2").ok());
   EXPECT_TRUE(HostPath(u"\\Temp\\.tessera-state").ok());
   // Listings of the root never show it, whatever the pattern.
-  for (std::u16string_view pattern : {u"\\*", u"\\*.*", u"\\.*", u"\\.tessera-stat?", u"\\*state"}) {
+  for (std::u16string_view pattern :
+       {u"\\*", u"\\*.*", u"\\.*", u"\\.tessera-stat?", u"\\*state"}) {
     EXPECT_FALSE(ListsStateFolder(pattern)) << Utf16ToUtf8(pattern);
   }
   EXPECT_TRUE(FindFiles(u"\\.tessera-state").error() == ErrorCode::AccessDenied);
