@@ -15,11 +15,11 @@
 #include "commands/environment_commands.h"
 #include "commands/help_command.h"
 #include "commands/move_command.h"
+#include "commands/process_commands.h"
 #include "commands/registry_commands.h"
 #include "commands/rename_command.h"
 #include "commands/time_commands.h"
 #include "commands/type_command.h"
-#include "launch/process_table.h"
 #include "shell/command.h"
 
 namespace tessera {

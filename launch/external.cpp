@@ -24,9 +24,12 @@ constexpr int kPollMilliseconds = 500;
 
 bool Exists(const std::u16string& path) { return platform::PathExists(DirectoryForPlatform(path)); }
 
+// A name that joins to the root itself (".", "..") is the empty text, and
+// with an extension put after it no device path at all: the platform would
+// take it as a host file beside the shell's own working directory.
 std::optional<ResolvedCommand> Candidate(const std::u16string& path,
                                          std::u16string_view extension) {
-  if (!Exists(path)) return std::nullopt;
+  if (path.empty() || path[0] != u'\\' || !Exists(path)) return std::nullopt;
   return ResolvedCommand{path, platform::EqualsNoCase(extension, u"BAT")};
 }
 

@@ -1,5 +1,6 @@
 // The programs the shell started and may still need: BG lists them, KILL
-// ends them, and the shell offers to end them when it closes.
+// ends them (commands/process_commands.h), and the shell offers to end them
+// when it closes.
 #pragma once
 
 #include <string>
@@ -41,9 +42,6 @@ ProcessTable& Processes();
 bool IsAlive(ProcessRecord& record);
 // The text after the last '\' of a program path.
 std::u16string ProgramFileName(std::u16string_view path);
-
-ResultCode BgCommand(CommandCall& call);
-ResultCode KillCommand(CommandCall& call);
 
 // For closing the shell: purges ended records and gives how many programs
 // still run.

@@ -130,10 +130,15 @@ int AnsiCodePage() {
   return codePage;
 }
 
-Result<std::u16string> MultiByteToWide(std::string_view bytes, int codePage) {
+Result<std::u16string> MultiByteToWide(std::string_view bytes, int codePage,
+                                       std::size_t* firstUndecodable) {
+  if (firstUndecodable) *firstUndecodable = std::string_view::npos;
   if (codePage == kCodePageUtf16Le) {
     std::u16string out = FromUtf16Le(bytes);
-    if (bytes.size() % 2 != 0) out += kUndecodable;
+    if (bytes.size() % 2 != 0) {
+      out += kUndecodable;
+      if (firstUndecodable) *firstUndecodable = bytes.size() - 1;
+    }
     return out;
   }
   iconv_t cd = Converter(codePage, true);
@@ -144,6 +149,9 @@ Result<std::u16string> MultiByteToWide(std::string_view bytes, int codePage) {
   while (inLeft > 0) {
     const int err = Convert(cd, in, inLeft, wide);
     if (err == 0) break;
+    if (firstUndecodable && *firstUndecodable == std::string_view::npos) {
+      *firstUndecodable = static_cast<std::size_t>(in - bytes.data());
+    }
     wide += "\xFB\x30";        // U+30FB, little-endian
     if (err == EINVAL) break;  // a sequence cut off by the end of the input
     // One byte at a time, so that a following good character is kept.

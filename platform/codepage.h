@@ -18,9 +18,12 @@ inline constexpr int kCodePageUtf16Le = 1200;
 int AnsiCodePage();
 
 // Bytes in the given code page to UTF-16. Bytes that do not decode become
-// U+30FB (the device's replacement for undecodable text). Fails only with
-// InvalidParameter for a code page iconv does not know.
-Result<std::u16string> MultiByteToWide(std::string_view bytes, int codePage);
+// U+30FB (the device's replacement for undecodable text); when
+// firstUndecodable is given, it receives the index of the first such byte
+// (npos when there is none). Fails only with InvalidParameter for a code
+// page iconv does not know.
+Result<std::u16string> MultiByteToWide(std::string_view bytes, int codePage,
+                                       std::size_t* firstUndecodable = nullptr);
 // UTF-16 to bytes in the given code page; characters without a mapping
 // become '?'.
 Result<std::string> WideToMultiByte(std::u16string_view text, int codePage);

@@ -22,8 +22,9 @@ namespace {
 using detail::JoinHost;
 
 struct DeviceState {
-  std::string root;      // absolute, lexically normalised, as chosen
-  std::string rootReal;  // the same with every link resolved
+  std::string root;       // absolute, lexically normalised, as chosen
+  std::string rootReal;   // the same with every link resolved
+  std::string stateReal;  // the state folder with every link resolved
   bool isDefault = false;
   std::u16string modulePath;
 };
@@ -92,24 +93,50 @@ std::optional<std::string> HomeDirectory() {
   return std::nullopt;
 }
 
+struct FoundEntry {
+  std::string name;
+  bool isLink = false;  // the entry is a symbolic link (or may be one)
+};
+
 // The name under which `name` exists in host directory `dir`: the exact
 // spelling when present, else the first entry (in byte order) equal to it
 // without regard to case.
-std::optional<std::string> FindEntry(const std::string& dir, std::u16string_view name,
-                                     const std::string& exact) {
+std::optional<FoundEntry> FindEntry(const std::string& dir, std::u16string_view name,
+                                    const std::string& exact) {
   struct stat st;
-  if (lstat(JoinHost(dir, exact).c_str(), &st) == 0) return exact;
+  if (lstat(JoinHost(dir, exact).c_str(), &st) == 0) return FoundEntry{exact, S_ISLNK(st.st_mode)};
   DIR* d = opendir(dir.c_str());
   if (d == nullptr) return std::nullopt;
-  std::optional<std::string> best;
+  std::optional<FoundEntry> best;
   while (const dirent* entry = readdir(d)) {
     const std::string_view candidate(entry->d_name);
     if (candidate == "." || candidate == "..") continue;
     if (!EqualsNoCase(Utf8ToUtf16(candidate), name)) continue;
-    if (!best || candidate < *best) best = std::string(candidate);
+    if (!best || candidate < best->name) {
+      best = FoundEntry{std::string(candidate),
+                        entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN};
+    }
   }
   closedir(d);
   return best;
+}
+
+// True when the absolute host path is the state folder or lies in it.
+bool InStateFolder(std::string_view path, const std::string& state) {
+  return !state.empty() && path.compare(0, state.size(), state) == 0 &&
+         (path.size() == state.size() || path[state.size()] == '/');
+}
+
+// Where a host path really leads: its own resolved form, else its parent's
+// (a name about to be created), else nothing.
+std::optional<std::string> ResolvedHost(const std::string& path) {
+  char buffer[PATH_MAX];
+  if (realpath(path.c_str(), buffer)) return std::string(buffer);
+  const std::string parent = detail::HostDirName(path);
+  if (realpath(parent.c_str(), buffer)) {
+    return JoinHost(buffer, detail::HostBaseName(path));
+  }
+  return std::nullopt;
 }
 
 // mkdir -p; missing directories get `mode`.
@@ -180,7 +207,7 @@ Status LinkEntry(const std::string& source, const std::string& folder, const std
     if (symlink(source.c_str(), target.c_str()) != 0) return ErrorFromErrno(errno);
     return Status::Ok();
   }
-  const std::string current = JoinHost(folder, *existing);
+  const std::string current = JoinHost(folder, existing->name);
   struct stat st;
   if (lstat(current.c_str(), &st) != 0) return ErrorFromErrno(errno);
   if (!S_ISLNK(st.st_mode)) return Status::Ok();
@@ -190,7 +217,7 @@ Status LinkEntry(const std::string& source, const std::string& folder, const std
   const std::string fresh = JoinHost(folder, ".tessera-link-" + std::to_string(getpid()));
   unlink(fresh.c_str());
   if (symlink(source.c_str(), fresh.c_str()) != 0) return ErrorFromErrno(errno);
-  if (*existing != entry && unlink(current.c_str()) != 0) {
+  if (existing->name != entry && unlink(current.c_str()) != 0) {
     const int err = errno;
     unlink(fresh.c_str());
     return ErrorFromErrno(err);
@@ -248,7 +275,42 @@ std::optional<std::u16string> RelativeToRoot(const std::string& path, const std:
   return device;
 }
 
+// Earlier versions kept the registry database in \Windows. A database there
+// is moved into the state folder once, before the registry is first opened;
+// the journal files go first, so that a move cut short is finished by the
+// next start and never leaves the database without its journal.
+Status MoveOldRegistry(const std::string& stateFolder) {
+  const std::string fresh = JoinHost(stateFolder, "registry.db");
+  struct stat st;
+  if (lstat(fresh.c_str(), &st) == 0) return Status::Ok();
+  auto old = HostPath(u"\\Windows\\registry.db");
+  if (!old || lstat(old->c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return Status::Ok();
+  for (const char* suffix : {"-wal", "-shm", ""}) {
+    const std::string from = *old + suffix;
+    if (lstat(from.c_str(), &st) != 0) continue;
+    if (rename(from.c_str(), (fresh + suffix).c_str()) != 0) return ErrorFromErrno(errno);
+  }
+  return Status::Ok();
+}
+
+Status MakeStateFolder(DeviceState& state) {
+  const std::string folder = JoinHost(state.root, std::string(kDeviceStateFolder));
+  if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return ErrorFromErrno(errno);
+  struct stat st;
+  if (stat(folder.c_str(), &st) != 0) return ErrorFromErrno(errno);
+  if (!S_ISDIR(st.st_mode)) return ErrorCode::NotADirectory;
+  state.stateReal = RealOrSame(folder);
+  return MoveOldRegistry(folder);
+}
+
 }  // namespace
+
+bool detail::IsDeviceStateFolder(const std::string& hostPath) {
+  const DeviceState& state = State();
+  if (state.stateReal.empty()) return false;
+  char buffer[PATH_MAX];
+  return realpath(hostPath.c_str(), buffer) && state.stateReal == buffer;
+}
 
 Status SetupDevice(const DeviceOptions& options) {
   DeviceState& state = State();
@@ -261,6 +323,7 @@ Status SetupDevice(const DeviceOptions& options) {
                           u"\\Program Files\\Tessera"}) {
     if (Status made = EnsureDeviceDirectory(dir); !made) return made;
   }
+  if (Status made = MakeStateFolder(state); !made) return made;
   if (state.isDefault) {
     const auto home = HomeDirectory();
     auto card = HostPath(u"\\Storage Card");
@@ -305,6 +368,12 @@ Status SetupDevice(const DeviceOptions& options) {
 }
 
 const std::string& DeviceRootHostPath() { return State().root; }
+
+std::string DeviceStateHostPath() {
+  const DeviceState& state = State();
+  if (state.root.empty()) return {};
+  return JoinHost(state.root, std::string(kDeviceStateFolder));
+}
 
 bool DeviceRootIsDefault() { return State().isDefault; }
 
@@ -355,18 +424,28 @@ Result<std::string> HostPath(std::u16string_view path) {
     i = j;
   }
 
+  // The state folder is no part of the device, in whatever case it is named.
+  static const std::u16string stateName = Utf8ToUtf16(kDeviceStateFolder);
+  if (!parts.empty() && EqualsNoCase(parts.front(), stateName)) return ErrorCode::AccessDenied;
+
   std::string host = state.root;
-  bool lookUp = true;  // false once a component is missing: nothing lies below it
+  bool lookUp = true;    // false once a component is missing: nothing lies below it
+  bool viaLink = false;  // a link on the way may lead back into the root
   for (const auto part : parts) {
     std::string name = Utf16ToUtf8(part);
     if (lookUp) {
       if (auto found = FindEntry(host, part, name)) {
-        name = std::move(*found);
+        name = std::move(found->name);
+        viaLink = viaLink || found->isLink;
       } else {
         lookUp = false;
       }
     }
     host = JoinHost(host, name);
+  }
+  if (viaLink) {
+    const auto resolved = ResolvedHost(host);
+    if (resolved && InStateFolder(*resolved, state.stateReal)) return ErrorCode::AccessDenied;
   }
   return host;
 }
@@ -374,9 +453,12 @@ Result<std::string> HostPath(std::u16string_view path) {
 std::u16string DevicePathOf(const std::string& hostPath) {
   const DeviceState& state = State();
   if (hostPath.empty() || state.root.empty()) return {};
-  if (auto device = RelativeToRoot(AbsoluteHost(hostPath), state.root)) return *device;
+  const std::string absolute = AbsoluteHost(hostPath);
+  if (InStateFolder(absolute, JoinHost(state.root, std::string(kDeviceStateFolder)))) return {};
+  if (auto device = RelativeToRoot(absolute, state.root)) return *device;
   char buffer[PATH_MAX];
   if (realpath(hostPath.c_str(), buffer)) {
+    if (InStateFolder(buffer, state.stateReal)) return {};
     if (auto device = RelativeToRoot(buffer, state.rootReal)) return *device;
   }
   return {};

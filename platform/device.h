@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/result.h"
@@ -45,13 +46,22 @@ struct DeviceOptions {
 
 // Chooses the device root, creates the first-start skeleton (\Windows,
 // \Temp, \My Documents, \Program Files\Tessera; \Storage Card linked to the
-// user's home on the default root only) and links the shipped files into
-// the program's folder and the device's own programs into \Windows. Call once at start, before any
+// user's home on the default root only) and the state folder, moves a
+// registry database left in \Windows by earlier versions into the state
+// folder, links the shipped files into the program's folder and the
+// device's own programs into \Windows. Call once at start, before any
 // other device call; tests call it again for each temporary root.
 Status SetupDevice(const DeviceOptions& options);
 
 // Host directory of the device root (absolute, no trailing '/').
 const std::string& DeviceRootHostPath();
+
+// The host folder inside the device root that holds the device's own state
+// (the registry database). No device path reaches it: lookups of its name
+// (in any case, after "..", or through a link into the root) are refused,
+// and listings of the root never show it. Made by SetupDevice.
+inline constexpr std::string_view kDeviceStateFolder = ".tessera-state";
+std::string DeviceStateHostPath();
 // True when the root was chosen by default (not by --root or TESSERA_ROOT).
 bool DeviceRootIsDefault();
 // A short stable tag of the device root (16 hexadecimal digits) for names
@@ -74,11 +84,12 @@ std::u16string TempDirectory();
 // a host path relative to the process's working directory and is returned
 // unchanged. Fails with FilenameTooLong past kMaxDevicePath units,
 // PathNotFound for the empty text (and for a device path before
-// SetupDevice), InvalidName for a text holding a NUL.
+// SetupDevice), InvalidName for a text holding a NUL, AccessDenied for a
+// path into the state folder.
 Result<std::string> HostPath(std::u16string_view path);
 
 // Maps a host path under the device root back to a device path; empty when
-// the host path lies outside the root.
+// the host path lies outside the root or in its state folder.
 std::u16string DevicePathOf(const std::string& hostPath);
 
 }  // namespace tessera::platform

@@ -103,6 +103,10 @@ Result<std::vector<FindData>> FindFiles(std::u16string_view pattern) {
   while (const dirent* entry = readdir(dir)) {
     const std::string_view hostName(entry->d_name);
     if (hostName == "." || hostName == "..") continue;
+    if (hostName == kDeviceStateFolder &&
+        detail::IsDeviceStateFolder(detail::JoinHost(hostDir, hostName))) {
+      continue;
+    }
     std::u16string name = Utf8ToUtf16(hostName);
     if (!MatchWildcard(last, name)) continue;
     auto info = detail::HostFileInfo(detail::JoinHost(hostDir, hostName));

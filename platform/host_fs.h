@@ -27,6 +27,10 @@ ErrorCode MissingEntryError(const std::string& hostPath);
 // The error for a failed call on hostPath with the given errno.
 ErrorCode HostError(const std::string& hostPath, int err);
 
+// True when the host path leads to the device's state folder, which no
+// listing shows.
+bool IsDeviceStateFolder(const std::string& hostPath);
+
 // True when the entry lies on a mount that cannot be written (the in-ROM bit).
 bool OnReadOnlyMount(const std::string& hostPath);
 

@@ -1,5 +1,5 @@
 // The device registry: keys with subkeys and typed values under three roots,
-// kept in one database file of the device.
+// kept in one database file in the device's state folder (platform/device.h).
 #pragma once
 
 #include <cstdint>
@@ -58,7 +58,8 @@ class Registry {
 
 // Opens (creating when missing) the registry database in a host file.
 Result<Registry> OpenRegistryAt(const std::string& hostPath);
-// Host path of the current device's database, \Windows\registry.db.
+// Host path of the current device's database, registry.db in the device's
+// state folder, which no device path reaches.
 Result<std::string> RegistryDatabasePath();
 // The current device's registry, opened on first use and again whenever the
 // device root (or its database file) changes.

@@ -26,20 +26,13 @@ bool SameFile(const OpenDeviceRegistry& open, const std::string& hostPath) {
          info.st_dev == open.device && info.st_ino == open.inode;
 }
 
-constexpr std::u16string_view kRegistryFile = u"\\Windows\\registry.db";
-
-// The database and its journal files are the system's own: hidden from
-// listings, marked as system files.
-void MarkAsSystemFiles() {
-  for (const std::u16string_view suffix : {u"", u"-wal", u"-shm"}) {
-    const std::u16string path = std::u16string(kRegistryFile) + std::u16string(suffix);
-    if (PathExists(path)) (void)SetFileAttributes(path, kAttrHidden | kAttrSystem | kAttrArchive);
-  }
-}
-
 }  // namespace
 
-Result<std::string> RegistryDatabasePath() { return HostPath(kRegistryFile); }
+Result<std::string> RegistryDatabasePath() {
+  const std::string folder = DeviceStateHostPath();
+  if (folder.empty()) return ErrorCode::PathNotFound;  // no device set up yet
+  return folder + "/registry.db";
+}
 
 Result<Registry> DeviceRegistry() {
   static OpenDeviceRegistry open;
@@ -52,7 +45,6 @@ Result<Registry> DeviceRegistry() {
   struct stat info {};
   if (::stat(hostPath->c_str(), &info) != 0) return ErrorFromErrno(errno);
   open = OpenDeviceRegistry{*hostPath, info.st_dev, info.st_ino, *opened};
-  MarkAsSystemFiles();
   return *opened;
 }
 

@@ -29,8 +29,9 @@ enum class ErrorCode : std::uint32_t {
   DirNotEmpty = 145,
   AlreadyExists = 183,
   FilenameTooLong = 206,
-  NotADirectory = 267,  // a directory name was expected
-  IsADirectory = 336,   // a file was expected, the name is a directory
+  NotADirectory = 267,          // a directory name was expected
+  IsADirectory = 336,           // a file was expected, the name is a directory
+  NoUnicodeTranslation = 1113,  // bytes that the code page in question cannot read
   IoError = 1117,
 };
 

@@ -9,6 +9,13 @@ namespace tessera::platform {
 // Unpaired surrogates and malformed bytes become U+FFFD.
 std::u16string Utf8ToUtf16(std::string_view utf8);
 std::string Utf16ToUtf8(std::u16string_view utf16);
+// Index of the first byte that Utf8ToUtf16 would have to replace (a broken
+// sequence, an overlong form, a surrogate, past U+10FFFF); npos when the
+// bytes are valid UTF-8.
+std::size_t FirstInvalidUtf8(std::string_view utf8);
+inline bool IsValidUtf8(std::string_view utf8) {
+  return FirstInvalidUtf8(utf8) == std::string_view::npos;
+}
 // Utf16ToUtf8 onto the end of `out`.
 void AppendUtf8(std::string& out, std::u16string_view utf16);
 

@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev fonts-noto-cjk        # the window and dialogs, with a font for Japanese text
   qt6-translations-l10n              # the toolkit's own buttons and dialogs in a library's language
   clang-format                       # the committed format, checked by CI
+  clang libclang-rt-14-dev           # the fuzz harnesses (libFuzzer and the sanitizers)
   xvfb xauth                         # the window's tests and screenshots without a display
   dpkg-dev                           # cpack -G DEB: dpkg-shlibdeps finds the package's dependencies
 )

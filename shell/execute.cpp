@@ -61,7 +61,14 @@ std::optional<std::size_t> ExecuteLine(std::u16string_view received, ShellContex
   if (flags & kNoExpand) {
     expanded = std::u16string(line);
   } else {
-    expanded = ExpandVariables(line, context, flags).text;
+    Expansion expansion = ExpandVariables(line, context, flags);
+    if (expansion.tooLong) {
+      // Run unexpanded, the line could do something else entirely.
+      ShowError(msg::kOutOfMemory);
+      SetErrorLevel(context, 1);
+      return Successor(batch);
+    }
+    expanded = std::move(expansion.text);
   }
   std::u16string_view text = SkipBlanks(expanded);
   if (!text.empty() && text[0] == u'@') {

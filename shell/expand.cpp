@@ -151,6 +151,12 @@ Expansion ExpandVariables(std::u16string_view line, ShellContext& context, std::
   std::u16string& out = result.text;
   std::size_t i = 0;
   while (i < line.size()) {
+    if (out.size() > kMaxExpandedLine) {
+      result.text = std::u16string(TrimTrailingView(line));
+      result.substitutions = 0;
+      result.tooLong = true;
+      return result;
+    }
     const char16_t c = line[i];
     if (c != u'%') {
       out += c;
@@ -206,6 +212,11 @@ Expansion ExpandVariables(std::u16string_view line, ShellContext& context, std::
   }
   if (result.substitutions == 0) out = std::u16string(line);
   TrimTrailing(out);
+  if (out.size() > kMaxExpandedLine) {
+    out = std::u16string(TrimTrailingView(line));
+    result.substitutions = 0;
+    result.tooLong = true;
+  }
   return result;
 }
 

@@ -224,6 +224,25 @@ TEST_F(LaunchTest, LongArgumentsAreCutInTheTable) {
   EXPECT_EQ(Run("bg"), " 1 tprog.EXE sleep 30000 " + std::string(64 - 12, 'a') + "\r\n");
 }
 
+// Found by fuzzing: "." joined to the root is the empty text, and ".EXE"
+// after it named a host file beside the shell's working directory.
+TEST_F(LaunchTest, NamesOfTheRootItselfFindNoProgramOutsideTheDevice) {
+  const std::string outside = root_->host() + "/../work";
+  fs::create_directories(outside);
+  const std::string marker = outside + "/ran";
+  for (const char* name : {"/.EXE", "/.BAT"}) {
+    root_->WriteHostFile(outside + name, "#!/bin/sh\necho outside > " + marker + "\n");
+    fs::permissions(outside + name, fs::perms::owner_all);
+  }
+  const fs::path before = fs::current_path();
+  fs::current_path(outside);
+  for (const char* line : {".", "..", "\\Temp\\..", "..\\.", "\"\"."}) {
+    EXPECT_EQ(Run(line), "指定のコマンドが見つかりません。\r\n") << line;
+  }
+  fs::current_path(before);
+  EXPECT_FALSE(fs::exists(marker));
+}
+
 TEST_F(LaunchTest, AThousandRunsLeaveNothingBehind) {
   const int descriptors = OpenDescriptors();
   const std::size_t tempFiles = FilesIn(root_->Host("\\Temp"));

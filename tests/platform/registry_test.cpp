@@ -421,15 +421,12 @@ TEST(DeviceRegistryTest, LivesInTheDeviceAndFollowsTheRoot) {
     testing::TempRoot root;
     Result<std::string> path = RegistryDatabasePath();
     ASSERT_TRUE(path.ok());
-    EXPECT_EQ(*path, root.Host("\\Windows\\registry.db"));
+    EXPECT_EQ(*path, root.host() + "/.tessera-state/registry.db");
     Result<Registry> registry = DeviceRegistry();
     ASSERT_TRUE(registry.ok());
     Result<CreatedKey> key = CreateKey(registry->Root(RegistryRoot::CurrentUser), u"First");
     ASSERT_TRUE(key.ok());
     EXPECT_TRUE(std::filesystem::exists(*path));
-    Result<std::uint32_t> attributes = GetFileAttributes(u"\\Windows\\registry.db");
-    ASSERT_TRUE(attributes.ok());
-    EXPECT_EQ(*attributes & (kAttrHidden | kAttrSystem), kAttrHidden | kAttrSystem);
     // The same open database is handed out again.
     EXPECT_TRUE(OpenKey(DeviceRegistry()->Root(RegistryRoot::CurrentUser), u"First").ok());
   }
@@ -440,15 +437,16 @@ TEST(DeviceRegistryTest, LivesInTheDeviceAndFollowsTheRoot) {
             ErrorCode::FileNotFound);
   ASSERT_TRUE(CreateKey(registry->Root(RegistryRoot::CurrentUser), u"Second").ok());
   // A database file removed underneath is noticed and made anew.
-  std::filesystem::remove(second.Host("\\Windows\\registry.db"));
-  std::filesystem::remove(second.Host("\\Windows\\registry.db-wal"));
-  std::filesystem::remove(second.Host("\\Windows\\registry.db-shm"));
+  const std::string file = *RegistryDatabasePath();
+  std::filesystem::remove(file);
+  std::filesystem::remove(file + "-wal");
+  std::filesystem::remove(file + "-shm");
   registry = DeviceRegistry();
   ASSERT_TRUE(registry.ok());
   EXPECT_EQ(OpenKey(registry->Root(RegistryRoot::CurrentUser), u"Second").error(),
             ErrorCode::FileNotFound);
   ASSERT_TRUE(CreateKey(registry->Root(RegistryRoot::CurrentUser), u"Third").ok());
-  EXPECT_TRUE(std::filesystem::exists(second.Host("\\Windows\\registry.db")));
+  EXPECT_TRUE(std::filesystem::exists(file));
 }
 
 }  // namespace

@@ -209,5 +209,18 @@ TEST(BatchArguments, Splitting) {
   EXPECT_TRUE(SplitBatchArguments(u"   ").empty());
 }
 
+// Found by fuzzing: a file that calls itself with its argument doubled
+// grew its line without bound (2^400 characters at the depth limit).
+TEST_F(BatchTest, ALineThatWouldExpandPastTheLimitIsNotRun) {
+  Write("\\grow.bat", {"@%0 %1%1", "@echo after"});
+  const std::string out = Run("call \\grow.bat x");
+  const std::string message = "エラーが発生しました。原因はメモリー不足と思われます。\r\n";
+  // The call whose line would pass the limit (the 15th: "\grow.bat " and
+  // 2^15 characters) says so once; every call goes on with its next line.
+  std::string expected = message;
+  for (int call = 0; call < 15; ++call) expected += "after\r\n";
+  EXPECT_EQ(out, expected);
+}
+
 }  // namespace
 }  // namespace tessera

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "shell/multi_string.h"
+#include "shell/scanner.h"
 #include "support/shell_fixture.h"
 
 namespace tessera {
@@ -118,6 +119,20 @@ TEST(MultiString, RoundTrip) {
   EXPECT_TRUE(SplitMultiString(shifted).empty());
   RemoveFirstElement(shifted);  // an empty list stays empty
   EXPECT_TRUE(SplitMultiString(shifted).empty());
+}
+
+TEST_F(ExpandTest, ALinePastTheLimitIsGivenUpUnchanged) {
+  context_.Set(u"HALF", std::u16string(kMaxExpandedLine / 2 + 1, u'h'));
+  context_.Set(u"ALL", std::u16string(kMaxExpandedLine, u'a'));
+  const Expansion atLimit = ExpandVariables(u"%ALL%", context_, 0);
+  EXPECT_FALSE(atLimit.tooLong);
+  EXPECT_EQ(atLimit.text.size(), kMaxExpandedLine);
+  for (std::u16string_view line : {u"%HALF%%HALF%  ", u"x%ALL%", u"%ALL%%ALL%%ALL%%ALL% %HALF%"}) {
+    const Expansion over = ExpandVariables(line, context_, 0);
+    EXPECT_TRUE(over.tooLong);
+    EXPECT_EQ(over.text, TrimTrailingView(line));
+    EXPECT_EQ(over.substitutions, 0u);
+  }
 }
 
 }  // namespace

@@ -146,10 +146,35 @@ TEST(ToolStreams, DecodingInput) {
   EXPECT_EQ(DecodeStreamBytes(std::string("\xFF\xFE"
                                           "a\0",
                                           4),
-                              StreamMode::Binary),
+                              StreamMode::Binary)
+                .text,
             u"\uFEFFa");
   EXPECT_EQ(SkipByteOrderMark(u"\uFFFEx"), u"x");
   EXPECT_EQ(SkipByteOrderMark(u"x\uFEFF"), u"x\uFEFF");
+}
+
+TEST(ToolStreams, TextFromBashIsUtf8WhenValidElseTheAnsiCodePage) {
+  DecodedText utf8 = DecodeMultiByteText("\xE6\x97\xA5\r\n", kCodePageUtf8OrAnsi);
+  EXPECT_TRUE(utf8.ok());
+  EXPECT_EQ(utf8.codePage, 65001);
+  EXPECT_EQ(utf8.text, u"日\n");
+  DecodedText sjis = DecodeMultiByteText("\x93\xFA\x81\x40\xB1\r\n", kCodePageUtf8OrAnsi);
+  EXPECT_TRUE(sjis.ok());
+  EXPECT_EQ(sjis.codePage, 932);
+  EXPECT_EQ(sjis.text, u"日\u3000ｱ\n");
+  // Neither: the first byte neither reads is named, nothing is passed off
+  // as text.
+  DecodedText broken = DecodeMultiByteText("ok\x93\xFA\x82\x0A", kCodePageUtf8OrAnsi);
+  EXPECT_FALSE(broken.ok());
+  EXPECT_EQ(broken.undecodable, 4u);
+  EXPECT_EQ(UndecodableTextMessage(u"in.txt", broken),
+            u"文字コードを判別できません。UTF-8 でもコードページ 932 でも読めないバイトが 4 "
+            u"バイト目（先頭を 0 として）にあります：in.txt");
+  // Standard input without a mode follows the same rule; a named code page
+  // (the shell's text mode) reads as the device does.
+  EXPECT_EQ(DecodeStreamBytes("\x93\xFA", StreamMode::Utf8).text, u"日");
+  EXPECT_FALSE(DecodeStreamBytes("\xFF", StreamMode::Utf8).ok());
+  EXPECT_TRUE(DecodeStreamBytes("\xFF", StreamMode::Text).ok());
 }
 
 TEST(ToolFiles, WholeFilesOfEverySize) {

@@ -41,28 +41,57 @@ StreamMode StreamModeFromEnvironment(const char* variable) {
 int ToolCodePage() {
   const bool fromShell = platform::EnvironmentValue("TESSERA_STDOUT_MODE").has_value() ||
                          platform::EnvironmentValue("TESSERA_STDIN_MODE").has_value();
-  return fromShell ? platform::AnsiCodePage() : platform::kCodePageUtf8;
+  return fromShell ? platform::AnsiCodePage() : kCodePageUtf8OrAnsi;
 }
 
-std::u16string DecodeTextBytes(std::string_view bytes, int codePage) {
-  std::u16string text;
-  if (codePage == platform::kCodePageUtf8) {
+DecodedText DecodeMultiByteText(std::string_view bytes, int codePage) {
+  DecodedText decoded;
+  const bool guess = codePage == kCodePageUtf8OrAnsi;
+  const bool utf8 = guess ? platform::IsValidUtf8(bytes) : codePage == platform::kCodePageUtf8;
+  if (guess) codePage = utf8 ? platform::kCodePageUtf8 : platform::AnsiCodePage();
+  decoded.codePage = codePage;
+  std::u16string& text = decoded.text;
+  if (utf8) {
     text = platform::Utf8ToUtf16(bytes);
   } else {
-    auto decoded = platform::MultiByteToWide(bytes, codePage);
-    text = decoded ? std::move(*decoded) : platform::Utf8ToUtf16(bytes);
+    std::size_t undecodable = std::string_view::npos;
+    auto wide = platform::MultiByteToWide(bytes, codePage, &undecodable);
+    if (wide) {
+      text = std::move(*wide);
+      if (guess) decoded.undecodable = undecodable;
+    } else {
+      text = platform::Utf8ToUtf16(bytes);
+      if (guess) decoded.undecodable = platform::FirstInvalidUtf8(bytes);
+    }
   }
   // Most text has no CR at all: nothing moves before the first one. Every
   // code page writes CR with a 0x0D byte, so the bytes show it fastest.
-  if (bytes.find('\r') == std::string_view::npos) return text;
+  if (bytes.find('\r') == std::string_view::npos) return decoded;
   std::size_t out = FindUnit(text, u'\r');
-  if (out == std::u16string::npos) return text;
+  if (out == std::u16string::npos) return decoded;
   for (std::size_t i = out; i < text.size(); ++i) {
     if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') continue;
     text[out++] = text[i];
   }
   text.resize(out);
-  return text;
+  return decoded;
+}
+
+std::u16string DecodeTextBytes(std::string_view bytes, int codePage) {
+  return std::move(DecodeMultiByteText(bytes, codePage).text);
+}
+
+std::u16string UndecodableTextMessage(std::u16string_view source, const DecodedText& decoded) {
+  const auto number = [](std::size_t value) {
+    return platform::Utf8ToUtf16(std::to_string(value));
+  };
+  std::u16string line = u"文字コードを判別できません。UTF-8 でもコードページ ";
+  line += number(static_cast<std::size_t>(decoded.codePage));
+  line += u" でも読めないバイトが ";
+  line += number(decoded.undecodable);
+  line += u" バイト目（先頭を 0 として）にあります：";
+  line += source;
+  return line;
 }
 
 std::u16string DecodeUtf16Le(std::string_view bytes) {
@@ -74,16 +103,16 @@ std::u16string DecodeUtf16Le(std::string_view bytes) {
   return text;
 }
 
-std::u16string DecodeStreamBytes(std::string_view bytes, StreamMode mode) {
+DecodedText DecodeStreamBytes(std::string_view bytes, StreamMode mode) {
   switch (mode) {
     case StreamMode::Binary:
-      return DecodeUtf16Le(bytes);
+      return DecodedText{DecodeUtf16Le(bytes), platform::kCodePageUtf16Le};
     case StreamMode::Text:
-      return DecodeTextBytes(bytes, platform::AnsiCodePage());
+      return DecodeMultiByteText(bytes, platform::AnsiCodePage());
     case StreamMode::Utf8:
       break;
   }
-  return DecodeTextBytes(bytes, platform::kCodePageUtf8);
+  return DecodeMultiByteText(bytes, kCodePageUtf8OrAnsi);
 }
 
 std::u16string_view SkipByteOrderMark(std::u16string_view text) {

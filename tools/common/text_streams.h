@@ -18,17 +18,40 @@ enum class StreamMode { Utf8, Text, Binary };
 StreamMode ParseStreamMode(const char* value);
 StreamMode StreamModeFromEnvironment(const char* variable);
 
-// The code page of multibyte files the tool opens itself: the device's ANSI
-// code page when the shell started it (it passes stream modes), else UTF-8.
+// Multibyte text of a tool started outside the shell: read as UTF-8 when
+// its bytes are valid UTF-8, else in the device's ANSI code page (932 unless
+// TESSERA_ACP names another), and refused when that cannot read it either.
+inline constexpr int kCodePageUtf8OrAnsi = -1;
+
+// The code page of multibyte text the tool reads (files it opens itself and
+// standard input without a mode): the device's ANSI code page when the shell
+// started it (it passes stream modes), else kCodePageUtf8OrAnsi.
 int ToolCodePage();
 
-// Bytes read in text mode: decoded from the code page, every CR LF read as
-// LF.
+// Multibyte text decoded, every CR LF read as LF.
+struct DecodedText {
+  std::u16string text;
+  int codePage = 0;  // the code page the bytes were read in
+  // With kCodePageUtf8OrAnsi, the index of the first byte that neither
+  // reading accepts; the text is then not to be used. npos otherwise.
+  std::size_t undecodable = std::string_view::npos;
+  bool ok() const { return undecodable == std::string_view::npos; }
+};
+DecodedText DecodeMultiByteText(std::string_view bytes, int codePage);
+
+// The text of DecodeMultiByteText (undecodable bytes as the code page
+// replaces them).
 std::u16string DecodeTextBytes(std::string_view bytes, int codePage);
+
+// The line that tells why text could not be read; `source` names the file
+// or standard input.
+std::u16string UndecodableTextMessage(std::u16string_view source, const DecodedText& decoded);
+inline constexpr std::u16string_view kStandardInputName = u"標準入力";
 // Bytes read in binary mode: little-endian UTF-16 (an odd last byte is lost).
 std::u16string DecodeUtf16Le(std::string_view bytes);
-// Standard input as its mode says.
-std::u16string DecodeStreamBytes(std::string_view bytes, StreamMode mode);
+// Standard input as its mode says (Utf8: UTF-8 or the ANSI code page, as
+// kCodePageUtf8OrAnsi reads it).
+DecodedText DecodeStreamBytes(std::string_view bytes, StreamMode mode);
 
 // Drops a leading U+FEFF or U+FFFE.
 std::u16string_view SkipByteOrderMark(std::u16string_view text);

@@ -67,16 +67,28 @@ ToolContext ProcessToolContext(int argc, char** argv, ToolOutput& output) {
 platform::Result<std::u16string> ReadToolInput(const ToolContext& context,
                                                const std::optional<std::u16string>& file,
                                                bool unicodeFile, bool skipMark) {
+  const auto refused = [&context](std::u16string_view source, const DecodedText& decoded) {
+    if (context.output) context.output->WriteLine(UndecodableTextMessage(source, decoded));
+    return platform::ErrorCode::NoUnicodeTranslation;
+  };
   if (!file) {
     if (!context.readStandardInput) return std::u16string();
     auto bytes = context.readStandardInput();
     if (!bytes) return bytes.error();
-    return DecodeStreamBytes(*bytes, context.inputMode);
+    DecodedText decoded = DecodeStreamBytes(*bytes, context.inputMode);
+    if (!decoded.ok()) return refused(kStandardInputName, decoded);
+    return std::move(decoded.text);
   }
   auto bytes = ReadFileBytes(*file);
   if (!bytes) return bytes.error();
-  std::u16string text =
-      unicodeFile ? DecodeUtf16Le(*bytes) : DecodeTextBytes(*bytes, context.fileCodePage);
+  std::u16string text;
+  if (unicodeFile) {
+    text = DecodeUtf16Le(*bytes);
+  } else {
+    DecodedText decoded = DecodeMultiByteText(*bytes, context.fileCodePage);
+    if (!decoded.ok()) return refused(*file, decoded);
+    text = std::move(decoded.text);
+  }
   if (skipMark && !text.empty() && SkipByteOrderMark(text).size() != text.size()) {
     text.erase(0, 1);
   }

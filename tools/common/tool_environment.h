@@ -25,8 +25,8 @@ platform::Result<std::string> ReadFileBytes(std::u16string_view path);
 // Everything a tool takes from its surroundings; tests build their own.
 struct ToolContext {
   std::u16string commandLine;
-  std::u16string directory;  // the shell's current directory, or empty
-  int fileCodePage = 65001;  // multibyte files the tool opens itself
+  std::u16string directory;                // the shell's current directory, or empty
+  int fileCodePage = kCodePageUtf8OrAnsi;  // multibyte files the tool opens itself
   StreamMode inputMode = StreamMode::Utf8;
   std::function<platform::Result<std::string>()> readStandardInput;
   ToolOutput* output = nullptr;
@@ -37,8 +37,10 @@ struct ToolContext {
 ToolContext ProcessToolContext(int argc, char** argv, ToolOutput& output);
 
 // The text a line tool reads: the named file (UTF-16LE when unicodeFile, a
-// byte-order mark skipped when skipMark; else multibyte in text mode), or
-// standard input as its mode says when no file is named.
+// byte-order mark skipped when skipMark; else multibyte in the file code
+// page), or standard input as its mode says when no file is named.
+// Multibyte text that cannot be read without replacing characters fails
+// with NoUnicodeTranslation after a line on the output that says where.
 platform::Result<std::u16string> ReadToolInput(const ToolContext& context,
                                                const std::optional<std::u16string>& file,
                                                bool unicodeFile, bool skipMark);

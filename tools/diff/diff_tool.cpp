@@ -72,9 +72,14 @@ bool OpenDiffFile(DiffFile& file, int number, bool forcedUnicode, int codePage, 
   file.unicode = forcedUnicode || LooksLikeUnicode(std::string_view(*bytes).substr(0, kProbeBytes));
   if (file.unicode) {
     file.text = std::u16string(SkipByteOrderMark(DecodeUtf16Le(*bytes)));
-  } else {
-    file.text = DecodeTextBytes(*bytes, codePage);
+    return true;
   }
+  DecodedText decoded = DecodeMultiByteText(*bytes, codePage);
+  if (!decoded.ok()) {
+    out.WriteLine(UndecodableTextMessage(file.path, decoded));
+    return false;
+  }
+  file.text = std::move(decoded.text);
   return true;
 }
 
