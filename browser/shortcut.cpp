@@ -16,14 +16,10 @@ bool EndsWithNoCase(std::u16string_view text, std::u16string_view suffix) {
          platform::EqualsNoCase(text.substr(text.size() - suffix.size()), suffix);
 }
 
-// The first line of narrow text: up to a zero byte or a line end.
+// The first line of narrow text: up to a zero byte or a line end (CR LF,
+// or a CR or LF of its own: neither can be part of a path).
 std::string_view FirstLine(std::string_view bytes) {
-  bytes = bytes.substr(0, bytes.find('\0'));
-  const std::size_t lineEnd = bytes.find('\n');
-  if (lineEnd == std::string_view::npos) return bytes;
-  bytes = bytes.substr(0, lineEnd);
-  if (!bytes.empty() && bytes.back() == '\r') bytes.remove_suffix(1);
-  return bytes;
+  return bytes.substr(0, bytes.find_first_of(std::string_view("\0\r\n", 3)));
 }
 
 }  // namespace

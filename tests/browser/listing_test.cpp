@@ -41,6 +41,9 @@ TEST(ShortcutText, TheTargetIsTheFirstLineAfterTheHashConvertedAndTrimmed) {
   EXPECT_EQ(ShortcutTargetText("8#\\\x83\x81\x83\x82.txt"), u"\\メモ.txt");
   EXPECT_FALSE(ShortcutTargetText("no hash here").has_value());
   EXPECT_FALSE(ShortcutTargetText("\r\n9#calc.exe").has_value());
+  // A CR or LF of its own ends the line too: no path holds one.
+  EXPECT_EQ(ShortcutTargetText("22#\"\\Win\rdows\\calc.exe\""), u"\\Win");
+  EXPECT_EQ(ShortcutTargetText("9#calc.exe\nmore"), u"calc.exe");
 }
 
 TEST_F(ListingTest, NoMoreThan520BytesOfAShortcutAreRead) {
