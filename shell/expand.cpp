@@ -133,15 +133,6 @@ std::u16string TildeValue(const std::u16string& argument, const Modifiers& m,
   return out;
 }
 
-// Finds the first visible value whose name starts with `name`.
-const ContextValue* FindByPrefix(const ShellContext& context, std::u16string_view name) {
-  for (const auto& entry : context.entries()) {
-    if (entry->flags & kValueHidden) continue;
-    if (platform::StartsWithNoCase(entry->name, name)) return entry.get();
-  }
-  return nullptr;
-}
-
 }  // namespace
 
 Expansion ExpandVariables(std::u16string_view line, ShellContext& context, std::uint32_t flags) {
@@ -198,7 +189,7 @@ Expansion ExpandVariables(std::u16string_view line, ShellContext& context, std::
     const std::size_t close = line.find(u'%', i + 1);
     if (close == std::u16string_view::npos) break;  // an unpaired % drops the rest
     const std::u16string_view name = line.substr(i + 1, close - i - 1);
-    if (const ContextValue* value = FindByPrefix(context, name)) {
+    if (const ContextValue* value = context.FindVisibleByPrefix(name)) {
       if (value->value) out += *value->value;
       ++result.substitutions;
     }
