@@ -11,6 +11,7 @@
 #include <cstring>
 #include <optional>
 
+#include "platform/directory_watch.h"
 #include "platform/host_fs.h"
 #include "platform/text.h"
 
@@ -252,6 +253,8 @@ std::optional<std::u16string> RelativeToRoot(const std::string& path, const std:
 Status SetupDevice(const DeviceOptions& options) {
   DeviceState& state = State();
   state = DeviceState();
+  // A watch of the old root's folders tells nothing about the new one.
+  ResetDirectoryWatch();
   if (Status chosen = ChooseRoot(options, state); !chosen) {
     state = DeviceState();
     return chosen;
