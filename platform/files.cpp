@@ -206,6 +206,12 @@ Result<std::uint64_t> File::Size() const {
   return static_cast<std::uint64_t>(st.st_size);
 }
 
+Status File::SeekTo(std::uint64_t offset) {
+  if (fd_ < 0) return ErrorCode::InvalidHandle;
+  if (lseek(fd_, static_cast<off_t>(offset), SEEK_SET) < 0) return ErrorFromErrno(errno);
+  return Status::Ok();
+}
+
 Status File::Close() {
   if (fd_ < 0) return ErrorCode::InvalidHandle;
   const int rc = close(fd_);

@@ -45,15 +45,22 @@ class SjisTable {
  public:
   SjisTable() : pairs_(0x10000, kNotAsked) {
     converter_ = iconv_open("UTF-16LE", detail::IconvName(kCodePageShiftJis));
-    if (converter_ == reinterpret_cast<iconv_t>(-1)) converter_ = nullptr;
+    if (converter_ == reinterpret_cast<iconv_t>(-1)) {
+      converter_ = nullptr;
+      return;
+    }
+    asciiAsItself_ = true;
+    for (int byte = 0; byte < 256; ++byte) {
+      const char c = static_cast<char>(byte);
+      singles_[byte] = Ask({&c, 1});
+      if (byte < 0x80 && singles_[byte] != (kUnit | byte)) asciiAsItself_ = false;
+    }
   }
   bool ok() const { return converter_ != nullptr; }
+  // Bytes below 0x80 decode to the same units (they do in Shift_JIS).
+  bool asciiAsItself() const { return asciiAsItself_; }
 
-  std::uint32_t Single(std::uint8_t byte) {
-    std::uint32_t& entry = singles_[byte];
-    if (entry == kNotAsked) entry = Ask({reinterpret_cast<const char*>(&byte), 1});
-    return entry;
-  }
+  std::uint32_t Single(std::uint8_t byte) const { return singles_[byte]; }
   std::uint32_t Pair(std::uint8_t lead, std::uint8_t trail) {
     std::uint32_t& entry = pairs_[static_cast<std::size_t>(lead << 8 | trail)];
     if (entry == kNotAsked) {
@@ -89,6 +96,7 @@ class SjisTable {
   }
 
   iconv_t converter_ = nullptr;
+  bool asciiAsItself_ = false;
   std::array<std::uint32_t, 256> singles_{};
   std::vector<std::uint32_t> pairs_;
 };
@@ -159,7 +167,12 @@ void MultiByteDecoder::DecodeWithTable(std::string_view bytes, bool last, std::u
   const std::size_t start = out.size();
   out.resize(start + bytes.size());
   char16_t* dst = out.data() + start;
+  const bool ascii = table.asciiAsItself();
   while (p < end) {
+    if (ascii && *p < 0x80) {
+      *dst++ = *p++;
+      continue;
+    }
     const std::uint32_t single = table.Single(*p);
     if (single & kUnit) {
       *dst++ = static_cast<char16_t>(single);

@@ -69,6 +69,28 @@ void PrintText(std::u16string_view text, std::uint32_t flags) {
   if (!(flags & kPrintNoLineEnd)) surface.ReplaceSelection(u"\r\n");
 }
 
+void LinePrinter::Add(std::u16string_view part) {
+  // A piece goes out once more text follows it: the last piece of a line
+  // is the one that carries the line end.
+  while (pending_.size() + part.size() > kPrintPiece) {
+    const std::size_t take = kPrintPiece - pending_.size();
+    if (pending_.empty()) {
+      PrintText(part.substr(0, take), kPrintNoLineEnd);
+    } else {
+      pending_ += part.substr(0, take);
+      PrintText(pending_, kPrintNoLineEnd);
+      pending_.clear();
+    }
+    part.remove_prefix(take);
+  }
+  pending_ += part;
+}
+
+void LinePrinter::End() {
+  PrintText(pending_);
+  pending_.clear();
+}
+
 void PrintLineParts(std::optional<std::u16string_view> first,
                     std::optional<std::u16string_view> second,
                     std::optional<std::u16string_view> third) {

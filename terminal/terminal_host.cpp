@@ -2,8 +2,6 @@
 
 #include <unistd.h>
 
-#include <chrono>
-
 #include "platform/text.h"
 #include "shell/output.h"
 #include "terminal/terminal_console.h"
@@ -93,8 +91,8 @@ void TerminalHost::FlushConsole() {
 
 void TerminalHost::PumpEvents() {
   // Long output reaches the terminal a few times a second, not line by line.
-  const auto now = std::chrono::steady_clock::now();
-  if (now - lastFlush_ >= std::chrono::milliseconds(50)) {
+  const std::uint64_t now = platform::CoarseMilliseconds();
+  if (now - lastFlush_ >= 50) {
     FlushConsole();
     lastFlush_ = now;
   }
