@@ -71,11 +71,18 @@ Result<std::uint32_t> GetFileAttributes(std::u16string_view path) {
   return info->attributes;
 }
 
-bool PathExists(std::u16string_view path) { return GetFileInfo(path).ok(); }
+// Asked often (the current directory, the resting files): one look at the
+// entry instead of all it can tell.
+bool PathExists(std::u16string_view path) {
+  auto host = HostPath(path);
+  struct stat st;
+  return host && lstat(host->c_str(), &st) == 0;
+}
 
 bool IsDirectory(std::u16string_view path) {
-  auto info = GetFileInfo(path);
-  return info && (info->attributes & kAttrDirectory) != 0;
+  auto host = HostPath(path);
+  struct stat st;
+  return host && stat(host->c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 Status SetFileAttributes(std::u16string_view path, std::uint32_t attributes) {
