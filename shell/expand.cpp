@@ -1,5 +1,6 @@
 #include "shell/expand.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/files.h"
@@ -141,11 +142,13 @@ Expansion ExpandVariables(std::u16string_view line, ShellContext& context, std::
   Expansion result;
   std::u16string& out = result.text;
   std::size_t i = 0;
+  out.reserve(line.size());
   while (i < line.size()) {
-    const char16_t c = line[i];
-    if (c != u'%') {
-      out += c;
-      ++i;
+    if (line[i] != u'%') {
+      // The text up to the next reference as it stands.
+      const std::size_t percent = std::min(line.find(u'%', i), line.size());
+      out.append(line.substr(i, percent - i));
+      i = percent;
       continue;
     }
     const char16_t next = i + 1 < line.size() ? line[i + 1] : u'\0';
@@ -195,7 +198,7 @@ Expansion ExpandVariables(std::u16string_view line, ShellContext& context, std::
     }
     i = close + 1;
   }
-  if (result.substitutions == 0) out = std::u16string(line);
+  if (result.substitutions == 0) out.assign(line);
   TrimTrailing(out);
   return result;
 }

@@ -38,7 +38,7 @@ ShellContext::ShellContext(ShellContext&& other) noexcept
       nextOrder_(other.nextOrder_) {
   other.entries_.clear();
   other.orders_.clear();
-  other.index_.clear();
+  other.index_.Clear();
   other.upperNames_.clear();
 }
 
@@ -51,7 +51,7 @@ ShellContext& ShellContext::operator=(ShellContext&& other) noexcept {
     nextOrder_ = other.nextOrder_;
     other.entries_.clear();
     other.orders_.clear();
-    other.index_.clear();
+    other.index_.Clear();
     other.upperNames_.clear();
   }
   return *this;
@@ -65,20 +65,19 @@ ContextValue* ShellContext::Append(std::u16string_view name, std::uint32_t flags
   const std::uint64_t order = nextOrder_++;
   entries_.push_back(std::move(entry));
   orders_.push_back(order);
-  index_.emplace(created->name, Indexed{created, order});
+  index_.Add(created, order);
   upperNames_.emplace(platform::ToUpper(name), order);
   return created;
 }
 
 ContextValue* ShellContext::FindValue(std::u16string_view name, std::uint32_t mode) {
-  if (const auto found = index_.find(name); found != index_.end()) return found->second.entry;
+  if (ContextValue* found = index_.Find(name).entry) return found;
   if (mode & kFindOnly) return nullptr;
   return Append(name, (mode & kCreateHidden) ? std::uint32_t{kValueHidden} : 0u);
 }
 
 const ContextValue* ShellContext::FindValue(std::u16string_view name) const {
-  const auto found = index_.find(name);
-  return found == index_.end() ? nullptr : found->second.entry;
+  return index_.Find(name).entry;
 }
 
 const std::u16string* ShellContext::GetValueText(std::u16string_view name) const {
@@ -92,11 +91,11 @@ std::size_t ShellContext::SlotOf(std::uint64_t order) const {
 }
 
 void ShellContext::RemoveValue(std::u16string_view name) {
-  const auto found = index_.find(name);
-  if (found == index_.end()) return;
-  const std::uint64_t order = found->second.order;
+  const NameIndex::Found found = index_.Find(name);
+  if (!found.entry) return;
+  const std::uint64_t order = found.order;
   upperNames_.erase({platform::ToUpper(name), order});
-  index_.erase(found);
+  index_.Remove(name);
   entries_[SlotOf(order)].reset();
   // Gaps are closed once they are as many as the entries, so that removing
   // stays cheap on average and the list never grows without bound.

@@ -8,9 +8,10 @@
 #include <set>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 #include <vector>
+
+#include "shell/name_index.h"
 
 namespace tessera {
 
@@ -78,18 +79,6 @@ class ShellContext {
   bool empty() const { return index_.empty(); }
 
  private:
-  struct Indexed {
-    ContextValue* entry;
-    std::uint64_t order;
-  };
-  struct NameHash {
-    using is_transparent = void;
-    std::size_t operator()(std::u16string_view name) const {
-      return std::hash<std::u16string_view>{}(name);
-    }
-  };
-  using NameIndex = std::unordered_map<std::u16string, Indexed, NameHash, std::equal_to<>>;
-
   ContextValue* Append(std::u16string_view name, std::uint32_t flags);
   // The slot of an entry in entries_, found by its creation number.
   std::size_t SlotOf(std::uint64_t order) const;
@@ -100,7 +89,7 @@ class ShellContext {
   mutable std::vector<std::unique_ptr<ContextValue>> entries_;
   // The creation number of each slot of entries_, rising.
   mutable std::vector<std::uint64_t> orders_;
-  NameIndex index_;
+  NameIndex index_;  // name -> entry and creation number
   // Upper-cased names with their creation numbers, for prefix lookups.
   std::set<std::pair<std::u16string, std::uint64_t>> upperNames_;
   std::uint64_t nextOrder_ = 0;
