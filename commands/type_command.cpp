@@ -82,9 +82,10 @@ void ShowLines(TextLineStream& stream, std::size_t first, std::size_t limit) {
   LinePrinter printer;
   TextLineStream::Part part;
   while (shown < limit && stream.Next(part)) {
-    if (line >= first) printer.Add(part.text);
-    if (part.endsLine && line++ >= first) {
-      printer.End();
+    if (!part.endsLine) {
+      if (line >= first) printer.Add(part.text);
+    } else if (line++ >= first) {
+      printer.End(part.text);
       ++shown;
       if (PollForStop()) return;
     }

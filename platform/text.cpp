@@ -102,27 +102,32 @@ void AppendUtf8(std::string& out, std::u16string_view in) {
         *dst++ = static_cast<char>(c);
         continue;
       }
-      if (c >= 0xD800 && c <= 0xDBFF && i + 1 < in.size() && in[i + 1] >= 0xDC00 &&
-          in[i + 1] <= 0xDFFF) {
-        c = 0x10000 + ((c - 0xD800) << 10) + (in[i + 1] - 0xDC00);
-        ++i;
-      } else if (c >= 0xD800 && c <= 0xDFFF) {
-        c = kReplacement;
-      }
       if (c < 0x800) {
         *dst++ = static_cast<char>(0xC0 | (c >> 6));
         *dst++ = static_cast<char>(0x80 | (c & 0x3F));
-      } else if (c < 0x10000) {
+        continue;
+      }
+      if (c < 0xD800 || c > 0xDFFF) {
+        // The rest of the first plane: Japanese text is mostly here.
         *dst++ = static_cast<char>(0xE0 | (c >> 12));
         *dst++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
         *dst++ = static_cast<char>(0x80 | (c & 0x3F));
-      } else {
+        continue;
+      }
+      if (c <= 0xDBFF && i + 1 < in.size() && in[i + 1] >= 0xDC00 && in[i + 1] <= 0xDFFF) {
         // Two units made four bytes: within the room of the stretch.
+        c = 0x10000 + ((c - 0xD800) << 10) + (in[i + 1] - 0xDC00);
+        ++i;
         *dst++ = static_cast<char>(0xF0 | (c >> 18));
         *dst++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
         *dst++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
         *dst++ = static_cast<char>(0x80 | (c & 0x3F));
+        continue;
       }
+      // A unit of a pair without its partner.
+      *dst++ = static_cast<char>(0xE0 | (kReplacement >> 12));
+      *dst++ = static_cast<char>(0x80 | ((kReplacement >> 6) & 0x3F));
+      *dst++ = static_cast<char>(0x80 | (kReplacement & 0x3F));
     }
     out.append(buffer, static_cast<std::size_t>(dst - buffer));
   }

@@ -86,7 +86,13 @@ void LinePrinter::Add(std::u16string_view part) {
   pending_ += part;
 }
 
-void LinePrinter::End() {
+void LinePrinter::End(std::u16string_view last) {
+  // A line that came whole (the usual case) goes out as it is.
+  if (pending_.empty()) {
+    PrintText(last);
+    return;
+  }
+  Add(last);
   PrintText(pending_);
   pending_.clear();
 }

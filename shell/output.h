@@ -48,8 +48,8 @@ void PrintText(std::u16string_view text, std::uint32_t flags = 0);
 class LinePrinter {
  public:
   void Add(std::u16string_view part);
-  // Prints the rest of the line with its line end.
-  void End();
+  // Prints the rest of the line, ending with `last`, and its line end.
+  void End(std::u16string_view last = {});
 
  private:
   std::u16string pending_;

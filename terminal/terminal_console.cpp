@@ -16,8 +16,8 @@ void AppendConsoleTextToTerminal(std::string& out, std::u16string_view text, boo
   }
   // CR LF pairs inside the text lose their CR; a CR at the very end waits.
   std::size_t start = 0;
-  for (std::size_t cr = text.find(u'\r'); cr != std::u16string_view::npos;
-       cr = text.find(u'\r', start)) {
+  for (std::size_t cr = 0; cr < text.size(); ++cr) {
+    if (text[cr] != u'\r') continue;
     platform::AppendUtf8(out, text.substr(start, cr - start));
     if (cr + 1 == text.size()) {
       pendingCr = true;
