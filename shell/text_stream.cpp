@@ -41,10 +41,24 @@ ResultCode TextLineStream::Open(std::u16string_view path, std::uint32_t flags, b
   auto file = platform::File::Open(path, platform::OpenMode::Read);
   if (!file) return kFileError;
   file_ = std::move(*file);
+  // What cannot be read twice (a pipe, a device) is read whole, as before.
+  inMemory_ = !file_.SeekTo(0);
+  whole_.clear();
+  if (inMemory_) {
+    for (;;) {
+      auto n = file_.Read(block_.data(), block_.size());
+      if (!n) return kFileError;
+      if (*n == 0) break;
+      whole_.append(block_.data(), *n);
+    }
+  }
   if (flags & kTextUtf16) {
     encoding_ = Encoding::Utf16;
   } else if (flags & kTextAnsi) {
     encoding_ = Encoding::Ansi;
+  } else if (inMemory_) {
+    const bool marked = whole_.size() >= 2 && whole_[0] == '\xFF' && whole_[1] == '\xFE';
+    encoding_ = marked || whole_.find('\0') != std::string::npos ? Encoding::Utf16 : Encoding::Ansi;
   } else {
     auto utf16 = LooksLikeUtf16(file_, block_);
     if (!utf16) return kFileError;
@@ -64,6 +78,7 @@ void TextLineStream::Restart() {
   if (encoding_ == Encoding::Ansi) {
     decoder_ = std::make_unique<platform::MultiByteDecoder>(platform::AnsiCodePage());
   }
+  wholeAt_ = 0;
   text_.clear();
   at_ = 0;
   atStart_ = true;
@@ -73,7 +88,7 @@ void TextLineStream::Restart() {
 }
 
 ResultCode TextLineStream::Rewind() {
-  if (!file_.SeekTo(0)) return kFileError;
+  if (!inMemory_ && !file_.SeekTo(0)) return kFileError;
   Restart();
   return kOk;
 }
@@ -109,10 +124,15 @@ void TextLineStream::DecodeUtf16(std::string_view bytes, bool last) {
 }
 
 void TextLineStream::Fill() {
-  auto n = file_.Read(block_.data(), block_.size());
-  const std::size_t size = n ? *n : 0;
-  endOfFile_ = size == 0;
-  const std::string_view bytes(block_.data(), size);
+  std::string_view bytes;
+  if (inMemory_) {
+    bytes = std::string_view(whole_).substr(wholeAt_, block_.size());
+    wholeAt_ += bytes.size();
+  } else {
+    auto n = file_.Read(block_.data(), block_.size());
+    bytes = std::string_view(block_.data(), n ? *n : 0);
+  }
+  endOfFile_ = bytes.empty();
   if (encoding_ == Encoding::Ansi) {
     if (decoder_->ok()) decoder_->Decode(bytes, endOfFile_, text_);
   } else {

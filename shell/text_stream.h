@@ -53,6 +53,9 @@ class TextLineStream {
   Encoding encoding_ = Encoding::Ansi;
   std::unique_ptr<platform::MultiByteDecoder> decoder_;
   std::vector<char> block_;
+  bool inMemory_ = false;  // the file cannot seek: its bytes are held whole
+  std::string whole_;
+  std::size_t wholeAt_ = 0;
   std::u16string text_;  // decoded; handed out up to at_
   std::size_t at_ = 0;
   bool atStart_ = true;  // a byte-order mark may still come

@@ -3,6 +3,7 @@
 // whole gave; a file larger than the memory there is.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -98,6 +99,20 @@ TEST_F(TypeTest, ReadingABlockAtATimeShowsWhatReadingTheWholeFileShowed) {
     ASSERT_EQ(streamed.kept, expected.kept) << "round " << round << " option " << option.text;
     ASSERT_EQ(streamed.pieces, expected.pieces) << "round " << round << " option " << option.text;
   }
+}
+
+// A pipe cannot be read twice: it is read whole, as any file once was.
+TEST_F(TypeTest, APipeIsShownAsAFileIs) {
+  const std::string pipe = root_->Host("\\pipe");
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  const pid_t writer = fork();
+  ASSERT_GE(writer, 0);
+  if (writer == 0) {
+    std::ofstream(pipe, std::ios::binary) << "one\r\n\x93\xfa\r\ntwo";
+    _exit(0);
+  }
+  EXPECT_EQ(Run("type \\pipe"), "one\r\n\xe6\x97\xa5\r\ntwo\r\n");
+  waitpid(writer, nullptr, 0);
 }
 
 // The memory the test process may take is limited to a few dozen MiB more
