@@ -13,9 +13,14 @@ namespace {
 // highest, missing ones as 0. Different keys order their lines the way
 // the whole lines order; lines with equal keys go on to their next four
 // units, and only where a line ends among those are they compared in full.
+// The line itself rides along, so that the deeper keys are read from the
+// text without going through the list of lines first.
 struct KeyedLine {
   std::uint64_t key;
+  const char16_t* text;
+  std::uint32_t size;
   std::uint32_t index;
+  std::u16string_view line() const { return {text, size}; }
 };
 
 constexpr std::size_t kKeyUnits = 4;
@@ -25,10 +30,10 @@ constexpr std::size_t kSmallRun = 64;
 // the lines are long and alike, and comparing is as quick.
 constexpr std::size_t kMaxKeyDepth = 64;
 
-std::uint64_t UnitsAt(std::u16string_view line, std::size_t at) {
+std::uint64_t UnitsAt(const KeyedLine& item, std::size_t at) {
   std::uint64_t key = 0;
   for (std::size_t i = at; i < at + kKeyUnits; ++i) {
-    key = (key << 16) | (i < line.size() ? line[i] : 0);
+    key = (key << 16) | (i < item.size ? item.text[i] : 0);
   }
   return key;
 }
@@ -71,8 +76,7 @@ void SortByKey(std::span<KeyedLine> items, std::vector<KeyedLine>& spare) {
 
 class LineSorter {
  public:
-  LineSorter(const std::vector<std::u16string_view>& lines, bool descending)
-      : lines_(lines), descending_(descending) {}
+  explicit LineSorter(bool descending) : descending_(descending) {}
 
   // Orders items whose lines agree on their first `depth` units.
   void Sort(std::span<KeyedLine> items, std::size_t depth) {
@@ -81,7 +85,7 @@ class LineSorter {
       return;
     }
     for (KeyedLine& item : items) {
-      const std::uint64_t key = UnitsAt(lines_[item.index], depth);
+      const std::uint64_t key = UnitsAt(item, depth);
       item.key = descending_ ? ~key : key;
     }
     SortByKey(items, spare_);
@@ -89,9 +93,9 @@ class LineSorter {
     // of its lines ended among them: a missing unit and a NUL look alike.
     for (std::size_t start = 0; start < items.size();) {
       std::size_t end = start + 1;
-      bool allGoOn = lines_[items[start].index].size() >= depth + kKeyUnits;
+      bool allGoOn = items[start].size >= depth + kKeyUnits;
       while (end < items.size() && items[end].key == items[start].key) {
-        allGoOn = allGoOn && lines_[items[end].index].size() >= depth + kKeyUnits;
+        allGoOn = allGoOn && items[end].size >= depth + kKeyUnits;
         ++end;
       }
       const std::span<KeyedLine> run = items.subspan(start, end - start);
@@ -110,13 +114,12 @@ class LineSorter {
   // A stable sort comparing the lines from `depth` on.
   void CompareInFull(std::span<KeyedLine> items, std::size_t depth) {
     std::stable_sort(items.begin(), items.end(), [&](const KeyedLine& x, const KeyedLine& y) {
-      const std::u16string_view a = lines_[x.index].substr(std::min(depth, lines_[x.index].size()));
-      const std::u16string_view b = lines_[y.index].substr(std::min(depth, lines_[y.index].size()));
+      const std::u16string_view a = x.line().substr(std::min<std::size_t>(depth, x.size));
+      const std::u16string_view b = y.line().substr(std::min<std::size_t>(depth, y.size));
       return descending_ ? b < a : a < b;
     });
   }
 
-  const std::vector<std::u16string_view>& lines_;
   bool descending_;
   std::vector<KeyedLine> spare_;
 };
@@ -126,8 +129,11 @@ class LineSorter {
 void StableSortByCodeUnit(std::vector<std::u16string_view>& lines, bool descending) {
   if (lines.size() < 2) return;
   std::vector<KeyedLine> items(lines.size());
-  for (std::size_t i = 0; i < lines.size(); ++i) items[i].index = static_cast<std::uint32_t>(i);
-  LineSorter sorter(lines, descending);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    items[i] = {0, lines[i].data(), static_cast<std::uint32_t>(lines[i].size()),
+                static_cast<std::uint32_t>(i)};
+  }
+  LineSorter sorter(descending);
   sorter.Sort(items, 0);
 
   std::vector<std::u16string_view> sorted;
