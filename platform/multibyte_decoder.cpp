@@ -62,17 +62,21 @@ class SjisTable {
 
   std::uint32_t Single(std::uint8_t byte) const { return singles_[byte]; }
   std::uint32_t Pair(std::uint8_t lead, std::uint8_t trail) {
-    std::uint32_t& entry = pairs_[static_cast<std::size_t>(lead << 8 | trail)];
-    if (entry == kNotAsked) {
-      const char bytes[2] = {static_cast<char>(lead), static_cast<char>(trail)};
-      entry = Ask({bytes, 2});
-      // A lead byte whose pair is not one character is the converter's.
-      if (entry == kLead) entry = kUnmodelled;
-    }
-    return entry;
+    const std::uint32_t entry = pairs_[static_cast<std::size_t>(lead << 8 | trail)];
+    return entry != kNotAsked ? entry : AskPair(lead, trail);
   }
 
  private:
+  // A pair met for the first time.
+  [[gnu::noinline]] std::uint32_t AskPair(std::uint8_t lead, std::uint8_t trail) {
+    const char bytes[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+    std::uint32_t entry = Ask({bytes, 2});
+    // A lead byte whose pair is not one character is the converter's.
+    if (entry == kLead) entry = kUnmodelled;
+    pairs_[static_cast<std::size_t>(lead << 8 | trail)] = entry;
+    return entry;
+  }
+
   // Decodes the bytes alone: one character made of all of them, bytes
   // that start a longer character, or bytes that do not decode.
   std::uint32_t Ask(std::string_view bytes) {
@@ -174,26 +178,8 @@ void MultiByteDecoder::DecodeWithTable(std::string_view bytes, bool last, std::u
       continue;
     }
     const std::uint32_t single = table.Single(*p);
-    if (single & kUnit) {
-      *dst++ = static_cast<char16_t>(single);
-      ++p;
-      continue;
-    }
-    if (single == kInvalid) {
-      *dst++ = kUndecodable;
-      ++p;
-      continue;
-    }
-    if (single == kLead) {
-      if (p + 1 == end) {
-        if (last) {
-          *dst++ = kUndecodable;
-        } else {
-          pending_.assign(1, static_cast<char>(*p));
-        }
-        ++p;
-        continue;
-      }
+    // Two-byte characters first: most of a Japanese text is made of them.
+    if (single == kLead && p + 1 < end) {
       const std::uint32_t pair = table.Pair(p[0], p[1]);
       if (pair & kUnit) {
         *dst++ = static_cast<char16_t>(pair);
@@ -205,6 +191,23 @@ void MultiByteDecoder::DecodeWithTable(std::string_view bytes, bool last, std::u
         ++p;
         continue;
       }
+    } else if (single & kUnit) {
+      *dst++ = static_cast<char16_t>(single);
+      ++p;
+      continue;
+    } else if (single == kInvalid) {
+      *dst++ = kUndecodable;
+      ++p;
+      continue;
+    } else if (single == kLead) {
+      // A lead byte at the end of the piece.
+      if (last) {
+        *dst++ = kUndecodable;
+      } else {
+        pending_.assign(1, static_cast<char>(*p));
+      }
+      ++p;
+      continue;
     }
     // The rest of the text goes to the converter, which decodes it whole.
     useTable_ = false;
