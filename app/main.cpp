@@ -3,9 +3,9 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "app/window_loader.h"
 #include "launch/stream_probe.h"
 #include "terminal/terminal_main.h"
-#include "ui/window_main.h"
 
 namespace {
 
@@ -33,6 +33,6 @@ int main(int argc, char** argv) {
   // -c, --help and --version are terminal uses whatever the display.
   const bool terminalUse = HasFlag(argc, argv, "--tty") || HasFlag(argc, argv, "-c") ||
                            HasFlag(argc, argv, "--help") || HasFlag(argc, argv, "--version");
-  if (!terminalUse && DisplayAvailable()) return tessera::ui::WindowMain(argc, argv);
+  if (!terminalUse && DisplayAvailable()) return tessera::app::OpenWindow(argc, argv);
   return tessera::terminal::TerminalMain(argc, argv);
 }

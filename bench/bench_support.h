@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <spawn.h>
 #include <stdlib.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -53,6 +54,59 @@ inline double Best(const std::vector<std::string>& args, const std::string& outP
   double best = 1e30;
   for (int i = 0; i < kRounds; ++i) best = std::min(best, TimeRun(args, outPath));
   return best;
+}
+
+// One run of a program: wall time, the peak resident memory of the process
+// and its exit code.
+struct Measured {
+  double seconds = 0;
+  long peakKiB = 0;
+  int exitCode = 0;
+};
+
+// Runs a program with standard input from /dev/null, standard output to
+// outPath and the given environment (null: this process's); waits for it
+// alone, so that its own peak memory is known.
+inline Measured MeasureRun(const std::vector<std::string>& args,
+                           const std::string& outPath = "/dev/null",
+                           const std::vector<std::string>* environment = nullptr) {
+  std::vector<char*> argv;
+  for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  std::vector<char*> envp;
+  if (environment) {
+    for (const auto& e : *environment) envp.push_back(const_cast<char*>(e.c_str()));
+    envp.push_back(nullptr);
+  }
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                   0644);
+  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+  const auto start = std::chrono::steady_clock::now();
+  pid_t pid = 0;
+  if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(),
+                   environment ? envp.data() : environ) != 0) {
+    std::fprintf(stderr, "cannot start %s\n", argv[0]);
+    std::exit(1);
+  }
+  int status = 0;
+  rusage usage{};
+  wait4(pid, &status, 0, &usage);
+  const auto end = std::chrono::steady_clock::now();
+  posix_spawn_file_actions_destroy(&actions);
+  Measured result;
+  result.seconds = std::chrono::duration<double>(end - start).count();
+  result.peakKiB = usage.ru_maxrss;
+  result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  return result;
+}
+
+inline double Median(std::vector<double> values) {
+  if (values.empty()) return 0;
+  std::sort(values.begin(), values.end());
+  const std::size_t middle = values.size() / 2;
+  return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
 // The directory named on the command line, or a new one under /tmp.

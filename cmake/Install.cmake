@@ -4,6 +4,8 @@
 # desktop entry with its icon under PREFIX/share. `cpack -G DEB` in the build
 # tree packs the same for Debian.
 install(TARGETS Tessera RUNTIME DESTINATION lib/tessera)
+# The window front end, loaded by the program when a window opens.
+install(TARGETS tessera_window LIBRARY DESTINATION lib/tessera)
 install(DIRECTORY ${CMAKE_BINARY_DIR}/Language DESTINATION lib/tessera OPTIONAL
         USE_SOURCE_PERMISSIONS)
 # The help, message and help-brief files the build put beside the program

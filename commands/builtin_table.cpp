@@ -1,6 +1,8 @@
 // The built-in commands. To add one: write its handler (one file per
 // command group in commands/) and add one row here at its place in the
 // lookup order; the first row whose words match runs.
+#include <unordered_map>
+
 #include "commands/attrib_command.h"
 #include "commands/batch_commands.h"
 #include "commands/comp_command.h"
@@ -71,13 +73,20 @@ constexpr BuiltinCommand kBuiltins[] = {
 std::span<const BuiltinCommand> BuiltinCommands() { return kBuiltins; }
 
 const BuiltinCommand* FindBuiltin(std::u16string_view upperWord) {
-  if (upperWord.empty()) return nullptr;
-  for (const BuiltinCommand& command : kBuiltins) {
-    for (std::u16string_view word : command.words) {
-      if (!word.empty() && word == upperWord) return &command;
+  // Every line of a batch file asks: the words are indexed once, each with
+  // the first row that has it.
+  static const auto words = [] {
+    std::unordered_map<std::u16string_view, const BuiltinCommand*> index;
+    for (const BuiltinCommand& command : kBuiltins) {
+      for (std::u16string_view word : command.words) {
+        if (!word.empty()) index.emplace(word, &command);
+      }
     }
-  }
-  return nullptr;
+    return index;
+  }();
+  if (upperWord.empty()) return nullptr;
+  const auto found = words.find(upperWord);
+  return found == words.end() ? nullptr : found->second;
 }
 
 }  // namespace tessera

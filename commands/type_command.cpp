@@ -7,6 +7,7 @@
 #include "shell/paths.h"
 #include "shell/scanner.h"
 #include "shell/text_lines.h"
+#include "shell/text_stream.h"
 
 namespace tessera {
 
@@ -63,15 +64,31 @@ std::optional<std::u16string_view> ReadOptions(std::u16string_view text, TypeOpt
   return text;
 }
 
-// Shown text is a terminated string: it ends at the first NUL character,
-// which is where a UTF-16 file read as ANSI stops (its first zero byte).
-void EndAtFirstNul(std::vector<std::u16string>& lines) {
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    const std::size_t nul = lines[i].find(u'\0');
-    if (nul == std::u16string::npos) continue;
-    lines[i].resize(nul);
-    lines.resize(i + 1);
-    return;
+// The number of lines of the text as shown.
+std::size_t CountLines(TextLineStream& stream) {
+  std::size_t lines = 0;
+  TextLineStream::Part part;
+  while (stream.Next(part)) {
+    if (part.endsLine) ++lines;
+  }
+  return lines;
+}
+
+// Shows at most `limit` lines, from line `first` on, each followed by the
+// stop check.
+void ShowLines(TextLineStream& stream, std::size_t first, std::size_t limit) {
+  std::size_t line = 0;
+  std::size_t shown = 0;
+  LinePrinter printer;
+  TextLineStream::Part part;
+  while (shown < limit && stream.Next(part)) {
+    if (!part.endsLine) {
+      if (line >= first) printer.Add(part.text);
+    } else if (line++ >= first) {
+      printer.End(part.text);
+      ++shown;
+      if (PollForStop()) return;
+    }
   }
 }
 
@@ -112,23 +129,23 @@ ResultCode TypeCommand(CommandCall& call) {
     SetErrorLevel(context, 1);
     return kFileError;
   }
-  TextLines file;
-  if (ReadTextLines(path, options.readFlags, file) != kOk) return kOk;
-
-  EndAtFirstNul(file.lines);
-  const std::vector<std::u16string>& lines = file.lines;
+  // Read a block at a time: a file of any size is shown in bounded memory,
+  // the console keeping only its last lines.
+  TextLineStream stream;
+  // Shown text is a terminated string: it ends at the first NUL character,
+  // which is where a UTF-16 file read as ANSI stops (its first zero byte).
+  if (stream.Open(path, options.readFlags, true) != kOk) return kOk;
   std::size_t first = 0;
-  std::size_t last = lines.size();
+  std::size_t limit = SIZE_MAX;
   if (options.range == TypeOptions::Range::Head) {
-    last = std::min(last, options.count);
-  } else if (options.range == TypeOptions::Range::Tail && !lines.empty()) {
-    const std::size_t lastIndex = lines.size() - 1;
+    limit = options.count;
+  } else if (options.range == TypeOptions::Range::Tail) {
+    const std::size_t lines = CountLines(stream);
+    if (stream.Rewind() != kOk) return kOk;
+    const std::size_t lastIndex = lines == 0 ? 0 : lines - 1;
     first = options.count >= lastIndex ? 0 : lastIndex - options.count;
   }
-  for (std::size_t i = first; i < last; ++i) {
-    PrintText(lines[i]);
-    if (PollForStop()) break;
-  }
+  ShowLines(stream, first, limit);
   return kOk;
 }
 

@@ -9,36 +9,13 @@
 #include <map>
 #include <utility>
 
+#include "platform/multibyte_decoder.h"
+
 namespace tessera::platform {
 
 namespace {
 
 constexpr char16_t kUndecodable = 0x30FB;  // KATAKANA MIDDLE DOT
-
-const char* IconvName(int codePage) {
-  switch (codePage) {
-    case 932:
-      return "CP932";
-    case 936:
-      return "CP936";
-    case 1252:
-      return "CP1252";
-    case 1201:
-      return "UTF-16BE";
-    case 20127:
-      return "ASCII";
-    case 20932:
-      return "EUC-JP";
-    case 28591:
-      return "ISO-8859-1";
-    case 50220:
-      return "ISO-2022-JP";
-    case 65001:
-      return "UTF-8";
-    default:
-      return nullptr;
-  }
-}
 
 // Open conversion descriptors, kept for the life of the thread because
 // opening one loads a converter module.
@@ -53,7 +30,7 @@ class Converters {
     const auto key = std::make_pair(codePage, toWide);
     auto it = open_.find(key);
     if (it == open_.end()) {
-      const char* name = IconvName(codePage);
+      const char* name = detail::IconvName(codePage);
       if (name == nullptr) return nullptr;
       iconv_t cd = toWide ? iconv_open("UTF-16LE", name) : iconv_open(name, "UTF-16LE");
       if (cd == reinterpret_cast<iconv_t>(-1)) return nullptr;
@@ -125,6 +102,40 @@ int ReadAnsiCodePage() {
 
 }  // namespace
 
+namespace detail {
+
+const char* IconvName(int codePage) {
+  switch (codePage) {
+    case 932:
+      return "CP932";
+    case 936:
+      return "CP936";
+    case 1252:
+      return "CP1252";
+    case 1201:
+      return "UTF-16BE";
+    case 20127:
+      return "ASCII";
+    case 20932:
+      return "EUC-JP";
+    case 28591:
+      return "ISO-8859-1";
+    case 50220:
+      return "ISO-2022-JP";
+    case 65001:
+      return "UTF-8";
+    default:
+      return nullptr;
+  }
+}
+
+void* SharedConverter(int codePage, bool toWide) {
+  iconv_t cd = Converter(codePage, toWide);
+  return cd;
+}
+
+}  // namespace detail
+
 int AnsiCodePage() {
   static const int codePage = ReadAnsiCodePage();
   return codePage;
@@ -141,6 +152,13 @@ Result<std::u16string> MultiByteToWide(std::string_view bytes, int codePage,
     }
     return out;
   }
+  if (!firstUndecodable) {
+    std::u16string out;
+    if (!DecodeWhole(bytes, codePage, out)) return ErrorCode::InvalidParameter;
+    return out;
+  }
+  // Where the first undecodable byte lies is wanted: converted here, one
+  // undecodable byte at a time.
   iconv_t cd = Converter(codePage, true);
   if (cd == nullptr) return ErrorCode::InvalidParameter;
   std::string wide;
@@ -149,7 +167,7 @@ Result<std::u16string> MultiByteToWide(std::string_view bytes, int codePage,
   while (inLeft > 0) {
     const int err = Convert(cd, in, inLeft, wide);
     if (err == 0) break;
-    if (firstUndecodable && *firstUndecodable == std::string_view::npos) {
+    if (*firstUndecodable == std::string_view::npos) {
       *firstUndecodable = static_cast<std::size_t>(in - bytes.data());
     }
     wide += "\xFB\x30";        // U+30FB, little-endian

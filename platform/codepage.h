@@ -34,4 +34,12 @@ std::string WideToAnsi(std::u16string_view text);
 // Length in bytes of the text in the ANSI code page.
 std::size_t AnsiByteLength(std::u16string_view text);
 
+namespace detail {
+// iconv's name for a code page; null for one Tessera does not know.
+const char* IconvName(int codePage);
+// The converter (an iconv_t) this thread keeps open for the code page and
+// direction, reset to its initial state; null when iconv cannot convert it.
+void* SharedConverter(int codePage, bool toWide);
+}  // namespace detail
+
 }  // namespace tessera::platform

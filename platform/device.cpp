@@ -12,6 +12,7 @@
 #include <cstring>
 #include <optional>
 
+#include "platform/directory_watch.h"
 #include "platform/host_fs.h"
 #include "platform/text.h"
 
@@ -315,6 +316,8 @@ bool detail::IsDeviceStateFolder(const std::string& hostPath) {
 Status SetupDevice(const DeviceOptions& options) {
   DeviceState& state = State();
   state = DeviceState();
+  // A watch of the old root's folders tells nothing about the new one.
+  ResetDirectoryWatch();
   if (Status chosen = ChooseRoot(options, state); !chosen) {
     state = DeviceState();
     return chosen;

@@ -71,11 +71,18 @@ Result<std::uint32_t> GetFileAttributes(std::u16string_view path) {
   return info->attributes;
 }
 
-bool PathExists(std::u16string_view path) { return GetFileInfo(path).ok(); }
+// Asked often (the current directory, the resting files): one look at the
+// entry instead of all it can tell.
+bool PathExists(std::u16string_view path) {
+  auto host = HostPath(path);
+  struct stat st;
+  return host && lstat(host->c_str(), &st) == 0;
+}
 
 bool IsDirectory(std::u16string_view path) {
-  auto info = GetFileInfo(path);
-  return info && (info->attributes & kAttrDirectory) != 0;
+  auto host = HostPath(path);
+  struct stat st;
+  return host && stat(host->c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 Status SetFileAttributes(std::u16string_view path, std::uint32_t attributes) {
@@ -204,6 +211,12 @@ Result<std::uint64_t> File::Size() const {
   struct stat st;
   if (fstat(fd_, &st) != 0) return ErrorFromErrno(errno);
   return static_cast<std::uint64_t>(st.st_size);
+}
+
+Status File::SeekTo(std::uint64_t offset) {
+  if (fd_ < 0) return ErrorCode::InvalidHandle;
+  if (lseek(fd_, static_cast<off_t>(offset), SEEK_SET) < 0) return ErrorFromErrno(errno);
+  return Status::Ok();
 }
 
 Status File::Close() {

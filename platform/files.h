@@ -76,6 +76,8 @@ class File {
   // Writes all bytes or fails (DiskFull, IoError, ...).
   Status Write(const void* data, std::size_t size);
   Result<std::uint64_t> Size() const;
+  // Reading and writing go on from this offset of the file.
+  Status SeekTo(std::uint64_t offset);
   Status Close();
 
  private:

@@ -99,6 +99,9 @@ Result<std::vector<FindData>> FindFiles(std::u16string_view pattern) {
     if (err == ENOENT || err == ENOTDIR) return ErrorCode::PathNotFound;
     return ErrorFromErrno(err);
   }
+  // Entries are looked at from the open directory: its path is walked and
+  // its mount asked once, not once for every entry.
+  const bool directoryReadOnly = detail::OnReadOnlyMount(hostDir);
   std::vector<FindData> found;
   while (const dirent* entry = readdir(dir)) {
     const std::string_view hostName(entry->d_name);
@@ -109,7 +112,8 @@ Result<std::vector<FindData>> FindFiles(std::u16string_view pattern) {
     }
     std::u16string name = Utf8ToUtf16(hostName);
     if (!MatchWildcard(last, name)) continue;
-    auto info = detail::HostFileInfo(detail::JoinHost(hostDir, hostName));
+    auto info = detail::HostEntryInfo(dirfd(dir), entry->d_name,
+                                      detail::JoinHost(hostDir, hostName), directoryReadOnly);
     if (!info) continue;  // gone since the directory was read
     found.push_back({std::move(name), std::move(*info)});
   }

@@ -15,8 +15,6 @@ namespace tessera::platform::detail {
 
 namespace {
 
-FileTime FromTimespec(const struct timespec& ts) { return FileTimeFromUnix(ts.tv_sec, ts.tv_nsec); }
-
 // The stored hidden/system/archive bits, or nothing when the entry carries
 // no (readable) attribute record.
 std::optional<std::uint32_t> StoredBits(const std::string& hostPath) {
@@ -29,13 +27,11 @@ std::optional<std::uint32_t> StoredBits(const std::string& hostPath) {
   return value & kStoredBits;
 }
 
-// Birth time when the file system records one.
-std::optional<FileTime> BirthTime(const std::string& hostPath) {
-  struct statx sx;
-  if (statx(AT_FDCWD, hostPath.c_str(), 0, STATX_BTIME, &sx) != 0) return std::nullopt;
-  if ((sx.stx_mask & STATX_BTIME) == 0) return std::nullopt;
-  return FileTimeFromUnix(sx.stx_btime.tv_sec, sx.stx_btime.tv_nsec);
+FileTime FromStatx(const struct statx_timestamp& ts) {
+  return FileTimeFromUnix(ts.tv_sec, ts.tv_nsec);
 }
+
+constexpr unsigned kStatxFields = STATX_BASIC_STATS | STATX_BTIME;
 
 }  // namespace
 
@@ -76,18 +72,24 @@ ErrorCode HostError(const std::string& hostPath, int err) {
 }
 
 Result<FileInfo> HostFileInfo(const std::string& hostPath) {
-  struct stat lst;
-  if (lstat(hostPath.c_str(), &lst) != 0) return HostError(hostPath, errno);
+  return HostEntryInfo(AT_FDCWD, hostPath.c_str(), hostPath, std::nullopt);
+}
+
+Result<FileInfo> HostEntryInfo(int directoryFd, const char* name, const std::string& hostPath,
+                               std::optional<bool> directoryReadOnly) {
+  struct statx lst;
+  if (statx(directoryFd, name, AT_SYMLINK_NOFOLLOW, kStatxFields, &lst) != 0)
+    return HostError(hostPath, errno);
   FileInfo info;
-  info.isSymlink = S_ISLNK(lst.st_mode);
-  struct stat st = lst;
-  const bool followed = !info.isSymlink || stat(hostPath.c_str(), &st) == 0;
+  info.isSymlink = S_ISLNK(lst.stx_mode);
+  struct statx st = lst;
+  const bool followed = !info.isSymlink || statx(directoryFd, name, 0, kStatxFields, &st) == 0;
   if (!followed) st = lst;  // a dangling link stands for itself
 
-  const bool isDir = S_ISDIR(st.st_mode);
+  const bool isDir = S_ISDIR(st.stx_mode);
   std::uint32_t attributes = 0;
   if (isDir) attributes |= kAttrDirectory;
-  if ((st.st_mode & S_IWUSR) == 0) attributes |= kAttrReadOnly;
+  if ((st.stx_mode & S_IWUSR) == 0) attributes |= kAttrReadOnly;
 
   const auto stored = followed ? StoredBits(hostPath) : std::nullopt;
   if (stored) {
@@ -95,18 +97,25 @@ Result<FileInfo> HostFileInfo(const std::string& hostPath) {
   } else if (!isDir) {
     attributes |= kAttrArchive;  // files count as changed until the bit is cleared
   }
-  const std::string_view name = HostBaseName(hostPath);
-  if (!name.empty() && name.front() == '.' && name != "." && name != "..")
+  const std::string_view base = HostBaseName(hostPath);
+  if (!base.empty() && base.front() == '.' && base != "." && base != "..")
     attributes |= kAttrHidden;
-  if (OnReadOnlyMount(hostPath)) attributes |= kAttrInRom;
+  // An entry that is neither a link nor a mount of its own lies on its
+  // directory's mount: the directory's answer holds for it.
+  const bool ownMount = info.isSymlink || !(lst.stx_attributes_mask & STATX_ATTR_MOUNT_ROOT) ||
+                        (lst.stx_attributes & STATX_ATTR_MOUNT_ROOT);
+  const bool readOnly =
+      (directoryReadOnly && !ownMount) ? *directoryReadOnly : OnReadOnlyMount(hostPath);
+  if (readOnly) attributes |= kAttrInRom;
   if (attributes == 0) attributes = kAttrNormal;
   info.attributes = attributes;
 
-  info.size = isDir ? 0 : static_cast<std::uint64_t>(st.st_size);
-  info.lastWriteTime = FromTimespec(st.st_mtim);
-  info.lastAccessTime = FromTimespec(st.st_atim);
-  const auto birth = followed ? BirthTime(hostPath) : std::nullopt;
-  info.creationTime = birth ? *birth : info.lastWriteTime;
+  info.size = isDir ? 0 : static_cast<std::uint64_t>(st.stx_size);
+  info.lastWriteTime = FromStatx(st.stx_mtime);
+  info.lastAccessTime = FromStatx(st.stx_atime);
+  // The birth time when the file system records one (of the link's target).
+  info.creationTime =
+      (followed && (st.stx_mask & STATX_BTIME)) ? FromStatx(st.stx_btime) : info.lastWriteTime;
   return info;
 }
 

@@ -2,6 +2,7 @@
 // platform layer (not for use above it).
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -37,5 +38,10 @@ bool OnReadOnlyMount(const std::string& hostPath);
 // Attributes, size and times of a host entry (links followed; a dangling
 // link is described by the link itself so that it can still be deleted).
 Result<FileInfo> HostFileInfo(const std::string& hostPath);
+// The same for the entry `name` of an open directory (its host path given
+// too), without walking the directory's path again; directoryReadOnly is
+// the directory's own answer to OnReadOnlyMount when known.
+Result<FileInfo> HostEntryInfo(int directoryFd, const char* name, const std::string& hostPath,
+                               std::optional<bool> directoryReadOnly);
 
 }  // namespace tessera::platform::detail

@@ -1,7 +1,9 @@
 #include "platform/shared_library.h"
 
 #include <dlfcn.h>
+#include <unistd.h>
 
+#include <climits>
 #include <utility>
 
 namespace tessera::platform {
@@ -35,6 +37,15 @@ Result<SharedLibrary> SharedLibrary::Open(const std::string& hostPath) {
   }
   g_lastLoadError.clear();
   return SharedLibrary(handle);
+}
+
+Result<SharedLibrary> SharedLibrary::OpenBesideProgram(const std::string& fileName) {
+  char buffer[PATH_MAX];
+  const ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+  if (n <= 0) return ErrorCode::FileNotFound;
+  std::string path(buffer, static_cast<std::size_t>(n));
+  path.resize(path.rfind('/') + 1);
+  return Open(path + fileName);
 }
 
 void* SharedLibrary::Symbol(std::string_view name) const {

@@ -22,6 +22,9 @@ class SharedLibrary {
   // Opens the library at a host path (symbols resolved at once, kept local
   // to the library). The loader's reason for a refusal is in LastLoadError.
   static Result<SharedLibrary> Open(const std::string& hostPath);
+  // Opens a library lying beside the running program's own file (its links
+  // followed), wherever the program was started from.
+  static Result<SharedLibrary> OpenBesideProgram(const std::string& fileName);
 
   bool isOpen() const { return handle_ != nullptr; }
   // The address of an exported symbol, or null when the library has none.
@@ -32,6 +35,9 @@ class SharedLibrary {
     return reinterpret_cast<Function*>(Symbol(name));
   }
   void Close();
+  // Leaves the library loaded until the process ends: code of it may still
+  // run when the process exits (handlers it registered).
+  void KeepLoaded() { handle_ = nullptr; }
 
  private:
   explicit SharedLibrary(void* handle) : handle_(handle) {}

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <termios.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -117,5 +118,12 @@ bool TakeInterrupt() {
 }
 
 int OpenControllingTerminal() { return open("/dev/tty", O_RDWR | O_CLOEXEC | O_NOCTTY); }
+
+std::uint64_t CoarseMilliseconds() {
+  timespec now{};
+  clock_gettime(CLOCK_MONOTONIC_COARSE, &now);
+  return static_cast<std::uint64_t>(now.tv_sec) * 1000 +
+         static_cast<std::uint64_t>(now.tv_nsec) / 1000000;
+}
 
 }  // namespace tessera::platform

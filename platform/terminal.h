@@ -2,6 +2,7 @@
 // the interrupt key.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -53,6 +54,10 @@ class RawMode {
 void InstallInterruptHandler();
 // True once per interrupt since the last call.
 bool TakeInterrupt();
+
+// Milliseconds of a steady clock that is cheap to read and coarse (a few
+// milliseconds): for pacing output, asked once for every line shown.
+std::uint64_t CoarseMilliseconds();
 
 // Opens the controlling terminal for questions when the input is a file or
 // pipe; -1 when there is none.

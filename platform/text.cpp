@@ -1,5 +1,6 @@
 #include "platform/text.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -126,39 +127,49 @@ std::size_t FirstInvalidUtf8(std::string_view in) {
 }
 
 void AppendUtf8(std::string& out, std::u16string_view in) {
-  // At most three bytes a unit; written straight into the buffer.
-  const std::size_t start = out.size();
-  out.resize(start + in.size() * 3);
-  char* dst = out.data() + start;
-  for (std::size_t i = 0; i < in.size(); ++i) {
-    char32_t c = in[i];
-    if (c < 0x80) {
-      *dst++ = static_cast<char>(c);
-      continue;
+  // A stretch at a time through a buffer on the stack, so that the text
+  // grows by what is written and nothing is cleared first.
+  constexpr std::size_t kStretch = 512;
+  char buffer[kStretch * 3 + 4];
+  std::size_t i = 0;
+  while (i < in.size()) {
+    char* dst = buffer;
+    const std::size_t stop = std::min(in.size(), i + kStretch);
+    for (; i < stop; ++i) {
+      char32_t c = in[i];
+      if (c < 0x80) {
+        *dst++ = static_cast<char>(c);
+        continue;
+      }
+      if (c < 0x800) {
+        *dst++ = static_cast<char>(0xC0 | (c >> 6));
+        *dst++ = static_cast<char>(0x80 | (c & 0x3F));
+        continue;
+      }
+      if (c < 0xD800 || c > 0xDFFF) {
+        // The rest of the first plane: Japanese text is mostly here.
+        *dst++ = static_cast<char>(0xE0 | (c >> 12));
+        *dst++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *dst++ = static_cast<char>(0x80 | (c & 0x3F));
+        continue;
+      }
+      if (c <= 0xDBFF && i + 1 < in.size() && in[i + 1] >= 0xDC00 && in[i + 1] <= 0xDFFF) {
+        // Two units made four bytes: within the room of the stretch.
+        c = 0x10000 + ((c - 0xD800) << 10) + (in[i + 1] - 0xDC00);
+        ++i;
+        *dst++ = static_cast<char>(0xF0 | (c >> 18));
+        *dst++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        *dst++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *dst++ = static_cast<char>(0x80 | (c & 0x3F));
+        continue;
+      }
+      // A unit of a pair without its partner.
+      *dst++ = static_cast<char>(0xE0 | (kReplacement >> 12));
+      *dst++ = static_cast<char>(0x80 | ((kReplacement >> 6) & 0x3F));
+      *dst++ = static_cast<char>(0x80 | (kReplacement & 0x3F));
     }
-    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < in.size() && in[i + 1] >= 0xDC00 &&
-        in[i + 1] <= 0xDFFF) {
-      c = 0x10000 + ((c - 0xD800) << 10) + (in[i + 1] - 0xDC00);
-      ++i;
-    } else if (c >= 0xD800 && c <= 0xDFFF) {
-      c = kReplacement;
-    }
-    if (c < 0x800) {
-      *dst++ = static_cast<char>(0xC0 | (c >> 6));
-      *dst++ = static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      *dst++ = static_cast<char>(0xE0 | (c >> 12));
-      *dst++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      *dst++ = static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      // Two units made four bytes: still within the three a unit allows.
-      *dst++ = static_cast<char>(0xF0 | (c >> 18));
-      *dst++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      *dst++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      *dst++ = static_cast<char>(0x80 | (c & 0x3F));
-    }
+    out.append(buffer, static_cast<std::size_t>(dst - buffer));
   }
-  out.resize(static_cast<std::size_t>(dst - out.data()));
 }
 
 std::string Utf16ToUtf8(std::u16string_view in) {

@@ -1,5 +1,6 @@
 #include "shell/expand.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/files.h"
@@ -133,15 +134,6 @@ std::u16string TildeValue(const std::u16string& argument, const Modifiers& m,
   return out;
 }
 
-// Finds the first visible value whose name starts with `name`.
-const ContextValue* FindByPrefix(const ShellContext& context, std::u16string_view name) {
-  for (const auto& entry : context.entries()) {
-    if (entry->flags & kValueHidden) continue;
-    if (platform::StartsWithNoCase(entry->name, name)) return entry.get();
-  }
-  return nullptr;
-}
-
 }  // namespace
 
 Expansion ExpandVariables(std::u16string_view line, ShellContext& context, std::uint32_t flags) {
@@ -150,6 +142,7 @@ Expansion ExpandVariables(std::u16string_view line, ShellContext& context, std::
   Expansion result;
   std::u16string& out = result.text;
   std::size_t i = 0;
+  out.reserve(line.size());
   while (i < line.size()) {
     if (out.size() > kMaxExpandedLine) {
       result.text = std::u16string(TrimTrailingView(line));
@@ -157,10 +150,11 @@ Expansion ExpandVariables(std::u16string_view line, ShellContext& context, std::
       result.tooLong = true;
       return result;
     }
-    const char16_t c = line[i];
-    if (c != u'%') {
-      out += c;
-      ++i;
+    if (line[i] != u'%') {
+      // The text up to the next reference as it stands.
+      const std::size_t percent = std::min(line.find(u'%', i), line.size());
+      out.append(line.substr(i, percent - i));
+      i = percent;
       continue;
     }
     const char16_t next = i + 1 < line.size() ? line[i + 1] : u'\0';
@@ -204,13 +198,13 @@ Expansion ExpandVariables(std::u16string_view line, ShellContext& context, std::
     const std::size_t close = line.find(u'%', i + 1);
     if (close == std::u16string_view::npos) break;  // an unpaired % drops the rest
     const std::u16string_view name = line.substr(i + 1, close - i - 1);
-    if (const ContextValue* value = FindByPrefix(context, name)) {
+    if (const ContextValue* value = context.FindVisibleByPrefix(name)) {
       if (value->value) out += *value->value;
       ++result.substitutions;
     }
     i = close + 1;
   }
-  if (result.substitutions == 0) out = std::u16string(line);
+  if (result.substitutions == 0) out.assign(line);
   TrimTrailing(out);
   if (out.size() > kMaxExpandedLine) {
     out = std::u16string(TrimTrailingView(line));

@@ -41,7 +41,11 @@ void MemoryConsole::RebuildLineStartsFrom(std::size_t position) {
 void MemoryConsole::ReplaceSelection(std::u16string_view text) {
   const bool atEnd = selEnd_ == text_.size();
   const bool pureAppend = atEnd && selStart_ == selEnd_;
-  text_.replace(selStart_, selEnd_ - selStart_, text);
+  if (pureAppend) {
+    text_.append(text);
+  } else {
+    text_.replace(selStart_, selEnd_ - selStart_, text);
+  }
   if (pureAppend) {
     for (std::size_t i = 0; i < text.size(); ++i) {
       if (text[i] == u'\n') lineStarts_.push_back(selStart_ + i + 1);

@@ -65,8 +65,45 @@ void PrintText(std::u16string_view text, std::uint32_t flags) {
   } else if (!(flags & kPrintAtCaret)) {
     CaretToEnd(surface);
   }
-  surface.ReplaceSelection(text);
-  if (!(flags & kPrintNoLineEnd)) surface.ReplaceSelection(u"\r\n");
+  if ((flags & kPrintNoLineEnd) || text.empty()) {
+    surface.ReplaceSelection(text);
+    if (!(flags & kPrintNoLineEnd)) surface.ReplaceSelection(u"\r\n");
+    return;
+  }
+  // The line and its end go in one piece, as PrintLine gives them: the
+  // console's text comes out the same, for half the work per line.
+  static std::u16string line;
+  line.assign(text);
+  line += u"\r\n";
+  surface.ReplaceSelection(line);
+}
+
+void LinePrinter::Add(std::u16string_view part) {
+  // A piece goes out once more text follows it: the last piece of a line
+  // is the one that carries the line end.
+  while (pending_.size() + part.size() > kPrintPiece) {
+    const std::size_t take = kPrintPiece - pending_.size();
+    if (pending_.empty()) {
+      PrintText(part.substr(0, take), kPrintNoLineEnd);
+    } else {
+      pending_ += part.substr(0, take);
+      PrintText(pending_, kPrintNoLineEnd);
+      pending_.clear();
+    }
+    part.remove_prefix(take);
+  }
+  pending_ += part;
+}
+
+void LinePrinter::End(std::u16string_view last) {
+  // A line that came whole (the usual case) goes out as it is.
+  if (pending_.empty()) {
+    PrintText(last);
+    return;
+  }
+  Add(last);
+  PrintText(pending_);
+  pending_.clear();
 }
 
 void PrintLineParts(std::optional<std::u16string_view> first,

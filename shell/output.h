@@ -41,6 +41,19 @@ struct SessionFlags {
 SessionFlags& Session();
 
 void PrintText(std::u16string_view text, std::uint32_t flags = 0);
+
+// A line that arrives in parts, printed as PrintText prints it whole: the
+// console gets the same pieces, so its trimming keeps the same text, while
+// no more than a piece of the line is held.
+class LinePrinter {
+ public:
+  void Add(std::u16string_view part);
+  // Prints the rest of the line, ending with `last`, and its line end.
+  void End(std::u16string_view last = {});
+
+ private:
+  std::u16string pending_;
+};
 // One line of up to three parts, separated by single blanks, ended by CR LF.
 // A missing middle part before a given one shows as "(NULL)".
 void PrintLineParts(std::optional<std::u16string_view> first,

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "platform/directory_watch.h"
 #include "platform/files.h"
 #include "shell/scanner.h"
 
@@ -26,6 +27,31 @@ void TakeComponents(std::u16string_view text, std::vector<std::u16string_view>& 
   }
 }
 
+// The directory last found to exist with its way watched: until the watch
+// reports a change it is still there, and asking again costs no system call
+// (the prompt asks for every echoed batch line).
+struct KnownDirectory {
+  std::u16string path;
+  bool known = false;
+};
+
+KnownDirectory& Known() {
+  static KnownDirectory known;
+  return known;
+}
+
+bool DirectoryExists(const std::u16string& directory) {
+  KnownDirectory& known = Known();
+  if (known.known && known.path == directory && platform::WatchedDirectoryUnchanged()) return true;
+  const std::u16string forPlatform = DirectoryForPlatform(directory);
+  // The watch starts before the look, so that no change after it goes unseen.
+  const bool watched = platform::WatchDirectory(forPlatform);
+  const bool exists = platform::IsDirectory(forPlatform);
+  known.path = directory;
+  known.known = watched && exists;
+  return exists;
+}
+
 }  // namespace
 
 std::u16string JoinPath(std::u16string_view base, std::u16string_view relative) {
@@ -48,9 +74,8 @@ std::u16string DirectoryForPlatform(std::u16string_view directory) {
 ContextValue* GetCurrentDirectoryValue(ShellContext& context) {
   ContextValue* entry = context.FindValue(kCurDir, kFindOnly);
   if (!entry) return nullptr;
-  const std::u16string current = entry->value.value_or(u"");
-  if (!platform::IsDirectory(DirectoryForPlatform(current))) entry->value = std::u16string();
   if (!entry->value) entry->value = std::u16string();
+  if (!DirectoryExists(*entry->value)) entry->value = std::u16string();
   return entry;
 }
 

@@ -5,9 +5,13 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
+
+#include "shell/name_index.h"
 
 namespace tessera {
 
@@ -44,14 +48,16 @@ enum FindMode : std::uint32_t {
   kCreateHidden = 2,  // an entry created now is hidden
 };
 
-// Values in creation order; names are unique and compared exactly.
+// Values in creation order; names are unique and compared exactly. An index
+// finds, sets and removes a name without walking the values, so that a
+// session with many thousands of variables stays quick.
 class ShellContext {
  public:
   ShellContext() = default;
   ShellContext(const ShellContext& other);
   ShellContext& operator=(const ShellContext& other);
-  ShellContext(ShellContext&&) noexcept = default;
-  ShellContext& operator=(ShellContext&&) noexcept = default;
+  ShellContext(ShellContext&& other) noexcept;
+  ShellContext& operator=(ShellContext&& other) noexcept;
 
   // The entry with that name; created (without a value) unless kFindOnly.
   // Entries stay where they are until removed.
@@ -64,12 +70,29 @@ class ShellContext {
   // Sets (creating with the given flags when missing) a value.
   ContextValue& Set(std::u16string_view name, std::u16string_view value,
                     std::uint32_t flagsIfCreated = 0);
+  // The first visible entry, in creation order, whose name begins with the
+  // prefix compared without regard to case (each unit through ToUpper).
+  const ContextValue* FindVisibleByPrefix(std::u16string_view prefix) const;
 
-  const std::vector<std::unique_ptr<ContextValue>>& entries() const { return entries_; }
-  bool empty() const { return entries_.empty(); }
+  // Every entry in creation order.
+  const std::vector<std::unique_ptr<ContextValue>>& entries() const;
+  bool empty() const { return index_.empty(); }
 
  private:
-  std::vector<std::unique_ptr<ContextValue>> entries_;
+  ContextValue* Append(std::u16string_view name, std::uint32_t flags);
+  // The slot of an entry in entries_, found by its creation number.
+  std::size_t SlotOf(std::uint64_t order) const;
+  // Closes the gaps that removals left in entries_.
+  void Compact() const;
+
+  // Creation order; a removed entry leaves a null until the next Compact.
+  mutable std::vector<std::unique_ptr<ContextValue>> entries_;
+  // The creation number of each slot of entries_, rising.
+  mutable std::vector<std::uint64_t> orders_;
+  NameIndex index_;  // name -> entry and creation number
+  // Upper-cased names with their creation numbers, for prefix lookups.
+  std::set<std::pair<std::u16string, std::uint64_t>> upperNames_;
+  std::uint64_t nextOrder_ = 0;
 };
 
 // Stores n as ERRORLEVEL, creating the entry (flags 0) when it is missing.

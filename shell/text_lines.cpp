@@ -34,15 +34,14 @@ std::u16string DecodeText(const std::vector<std::uint8_t>& bytes, std::uint32_t 
 std::vector<std::u16string> SplitCrLfLines(std::u16string_view text) {
   std::vector<std::u16string> lines;
   std::size_t start = 0;
-  for (;;) {
-    const std::size_t pair = text.find(u"\r\n", start);
-    if (pair == std::u16string_view::npos) {
-      lines.emplace_back(text.substr(start));
-      return lines;
-    }
-    lines.emplace_back(text.substr(start, pair - start));
-    start = pair + 2;
+  for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] != u'\r' || text[i + 1] != u'\n') continue;
+    lines.emplace_back(text.substr(start, i - start));
+    start = i + 2;
+    ++i;
   }
+  lines.emplace_back(text.substr(start));
+  return lines;
 }
 
 ResultCode ReadTextLines(std::u16string_view path, std::uint32_t flags, TextLines& out) {

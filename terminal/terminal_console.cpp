@@ -9,25 +9,29 @@ namespace {
 constexpr std::size_t kFlushSize = 64 * 1024;
 }  // namespace
 
-std::string ConsoleTextToTerminal(std::u16string_view text, bool& pendingCr) {
-  std::string out;
+void AppendConsoleTextToTerminal(std::string& out, std::u16string_view text, bool& pendingCr) {
   if (pendingCr && !text.empty()) {
     pendingCr = false;
     if (text.front() != u'\n') out += '\r';
   }
   // CR LF pairs inside the text lose their CR; a CR at the very end waits.
   std::size_t start = 0;
-  for (std::size_t cr = text.find(u'\r'); cr != std::u16string_view::npos;
-       cr = text.find(u'\r', start)) {
-    out += platform::Utf16ToUtf8(text.substr(start, cr - start));
+  for (std::size_t cr = 0; cr < text.size(); ++cr) {
+    if (text[cr] != u'\r') continue;
+    platform::AppendUtf8(out, text.substr(start, cr - start));
     if (cr + 1 == text.size()) {
       pendingCr = true;
-      return out;
+      return;
     }
     if (text[cr + 1] != u'\n') out += '\r';
     start = cr + 1;
   }
-  out += platform::Utf16ToUtf8(text.substr(start));
+  platform::AppendUtf8(out, text.substr(start));
+}
+
+std::string ConsoleTextToTerminal(std::u16string_view text, bool& pendingCr) {
+  std::string out;
+  AppendConsoleTextToTerminal(out, text, pendingCr);
   return out;
 }
 
@@ -40,7 +44,7 @@ void TerminalConsole::Stream(std::u16string_view text) {
     if (!text.empty()) atLineStart_ = text.back() == u'\n';
     return;
   }
-  pending_ += ConsoleTextToTerminal(text, pendingCr_);
+  AppendConsoleTextToTerminal(pending_, text, pendingCr_);
   if (pending_.size() >= kFlushSize) Flush();
   if (!text.empty()) atLineStart_ = text.back() == u'\n';
 }

@@ -37,5 +37,7 @@ class TerminalConsole : public MemoryConsole {
 // UTF-16 console text as terminal bytes: CR LF becomes '\n'. A CR at the
 // very end is held back in pendingCr until the next piece shows what follows.
 std::string ConsoleTextToTerminal(std::u16string_view text, bool& pendingCr);
+// The same onto the end of out.
+void AppendConsoleTextToTerminal(std::string& out, std::u16string_view text, bool& pendingCr);
 
 }  // namespace tessera::terminal

@@ -2,7 +2,7 @@
 // answer given with --yes / --no), Ctrl+C as the stop request, the history.
 #pragma once
 
-#include <chrono>
+#include <cstdint>
 #include <optional>
 
 #include "platform/terminal.h"
@@ -37,7 +37,7 @@ class TerminalHost : public Host {
 
   platform::TerminalDescriptors fds_;
   class TerminalConsole* console_ = nullptr;
-  std::chrono::steady_clock::time_point lastFlush_;
+  std::uint64_t lastFlush_ = 0;  // platform::CoarseMilliseconds()
   std::optional<bool> presetAnswer_;
   int questionFd_ = -1;  // the controlling terminal when input is a pipe
   bool closeRequested_ = false;

@@ -18,7 +18,7 @@ fail() {
 "$cmake" --install "$build" --prefix "$prefix" >/dev/null
 
 lib=$prefix/lib/tessera
-for file in Tessera.exe bin/diff.exe bin/sort.exe bin/TSXKF.exe bin/upcase.exe bin/hostreport.exe \
+for file in Tessera.exe libtessera-window.so bin/diff.exe bin/sort.exe bin/TSXKF.exe bin/upcase.exe bin/hostreport.exe \
   bin/question.exe bin/peghelp.exe HELPBRIEF.TXT; do
   [[ -f $lib/$file ]] || fail "$file is not installed"
 done

@@ -18,7 +18,7 @@ for needed in libc6 libqt6widgets6 libqt6gui6 libqt6core6 libsqlite3-0 qt6-qpa-p
   grep -q "$needed" <<<"$depends" || { echo "FAIL: $needed not in$depends" >&2; exit 1; }
 done
 contents=$(dpkg-deb -c "$package")
-for file in ./usr/lib/tessera/Tessera.exe ./usr/lib/tessera/bin/peghelp.exe ./usr/bin/tessera \
+for file in ./usr/lib/tessera/Tessera.exe ./usr/lib/tessera/libtessera-window.so ./usr/lib/tessera/bin/peghelp.exe ./usr/bin/tessera \
   ./usr/share/applications/tessera.desktop; do
   grep -q " $file" <<<"$contents" || { echo "FAIL: $file not in the package" >&2; exit 1; }
 done

@@ -10,6 +10,7 @@
 #include "launch/process_table.h"
 #include "launch/resting_files.h"
 #include "launch/stream_switches.h"
+#include "shell/environment.h"
 #include "shell/output.h"
 #include "support/shell_fixture.h"
 
@@ -241,6 +242,25 @@ TEST_F(LaunchTest, NamesOfTheRootItselfFindNoProgramOutsideTheDevice) {
   }
   fs::current_path(before);
   EXPECT_FALSE(fs::exists(marker));
+}
+
+// A program the shell waits for may remove or rename the current directory:
+// the prompt after it shows the root, as it would after any such change.
+TEST_F(LaunchTest, AProgramThatTakesTheCurrentDirectoryAwayIsSeenAtThePrompt) {
+  fs::create_symlink("/bin/rmdir", root_->Host("\\Windows\\hostrmdir.exe"));
+  fs::create_symlink("/bin/mv", root_->Host("\\Windows\\hostmv.exe"));
+  fs::create_directories(root_->Host("\\a\\b"));
+  Run("cd \\a\\b");
+  EXPECT_EQ(Utf8(ExpandPrompt(context_)), "\\a\\b>");
+  Run("hostmv.exe \"" + root_->Host("\\a") + "\" \"" + root_->Host("\\c") + "\"");
+  ASSERT_TRUE(fs::exists(root_->Host("\\c\\b")));
+  EXPECT_EQ(Utf8(ExpandPrompt(context_)), "\\>");
+
+  Run("cd \\c\\b");
+  EXPECT_EQ(Utf8(ExpandPrompt(context_)), "\\c\\b>");
+  Run("hostrmdir.exe \"" + root_->Host("\\c\\b") + "\"");
+  ASSERT_FALSE(fs::exists(root_->Host("\\c\\b")));
+  EXPECT_EQ(Utf8(ExpandPrompt(context_)), "\\>");
 }
 
 TEST_F(LaunchTest, AThousandRunsLeaveNothingBehind) {

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/text.h"
 #include "support/temp_root.h"
 
 namespace tessera::platform {
@@ -33,6 +34,23 @@ bool HostHasXattrs(const std::string& dir) {
 }
 
 std::string Text(const std::vector<std::uint8_t>& bytes) { return {bytes.begin(), bytes.end()}; }
+
+// The quick questions answer as the full description of the entry does.
+TEST(FilesAttributes, ExistsAndIsDirectoryAgreeWithTheEntrysDescription) {
+  TempRoot root;
+  root.WriteHostFile(root.host() + "/Temp/plain.txt", "abc");
+  fs::create_symlink(root.host() + "/Temp", root.host() + "/dirlink");
+  fs::create_symlink(root.host() + "/nowhere", root.host() + "/dangling");
+  for (const char16_t* path : {u"\\Temp", u"\\temp\\PLAIN.txt", u"\\dirlink", u"\\dangling",
+                               u"\\nothing", u"\\nothing\\below", u"\\Temp\\plain.txt\\x", u"\\"}) {
+    const auto info = GetFileInfo(path);
+    EXPECT_EQ(PathExists(path), info.ok()) << Utf16ToUtf8(path);
+    EXPECT_EQ(IsDirectory(path), info.ok() && (info->attributes & kAttrDirectory) != 0)
+        << Utf16ToUtf8(path);
+  }
+  EXPECT_TRUE(PathExists(u"\\dangling"));
+  EXPECT_FALSE(IsDirectory(u"\\dangling"));
+}
 
 TEST(FilesAttributes, DerivedFromTheHostEntry) {
   TempRoot root;

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/files.h"
+#include "platform/text.h"
 #include "support/temp_root.h"
 
 namespace tessera::platform {
@@ -71,6 +73,34 @@ TEST(FindFiles, CarriesEntryInformation) {
   auto dirs = FindFiles(u"\\W*");
   ASSERT_TRUE(dirs.ok());
   EXPECT_EQ((*dirs)[0].info.attributes & kAttrDirectory, kAttrDirectory);
+}
+
+// A listing looks at its entries from the open directory; what it tells of
+// each is what a look at the entry alone tells.
+TEST(FindFiles, EachEntryIsDescribedAsItIsAlone) {
+  TempRoot root;
+  const std::string dir = root.host() + "/Temp/mix";
+  fs::create_directories(dir + "/sub");
+  root.WriteHostFile(dir + "/file.txt", "12345");
+  root.WriteHostFile(dir + "/.hidden", "");
+  fs::permissions(dir + "/file.txt", fs::perms::owner_write, fs::perm_options::remove);
+  fs::create_symlink(dir + "/sub", dir + "/tosub");
+  fs::create_symlink(dir + "/file.txt", dir + "/tofile");
+  fs::create_symlink(dir + "/nowhere", dir + "/dangling");
+  // Stored bits where the file system keeps extended attributes.
+  (void)SetFileAttributes(u"\\Temp\\mix\\sub", kAttrHidden | kAttrSystem);
+  auto found = FindFiles(u"\\Temp\\mix\\*");
+  ASSERT_TRUE(found.ok());
+  ASSERT_EQ(found->size(), 6u);
+  for (const FindData& entry : *found) {
+    const auto alone = GetFileInfo(u"\\Temp\\mix\\" + entry.name);
+    ASSERT_TRUE(alone.ok());
+    EXPECT_EQ(entry.info.attributes, alone->attributes) << Utf16ToUtf8(entry.name);
+    EXPECT_EQ(entry.info.size, alone->size) << Utf16ToUtf8(entry.name);
+    EXPECT_EQ(entry.info.lastWriteTime, alone->lastWriteTime) << Utf16ToUtf8(entry.name);
+    EXPECT_EQ(entry.info.creationTime, alone->creationTime) << Utf16ToUtf8(entry.name);
+    EXPECT_EQ(entry.info.isSymlink, alone->isSymlink) << Utf16ToUtf8(entry.name);
+  }
 }
 
 TEST(FindFiles, WithoutWildcardsFindsTheOneEntryInItsOwnSpelling) {

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "shell/environment.h"
 #include "support/shell_fixture.h"
 
 namespace tessera {
@@ -37,6 +38,66 @@ TEST_F(CurrentDirectoryTest, AVanishedDirectoryReadsAsTheRoot) {
   std::filesystem::remove(root_->Host("\\gone"));
   EXPECT_EQ(Utf8(*GetCurrentDirectoryValue(context_)->value), "");
   EXPECT_EQ(Utf8(*context_.GetValueText(u"CUR DIR")), "");
+}
+
+// The directory found once is known until something changes its way; each
+// kind of change must still be seen at the next look.
+TEST_F(CurrentDirectoryTest, AKnownDirectoryIsLookedAtAgainWhenItsWayChanges) {
+  auto look = [&] { return Utf8(*GetCurrentDirectoryValue(context_)->value); };
+  std::filesystem::create_directories(root_->Host("\\a\\b"));
+  context_.FindValue(u"CUR DIR", 0)->value = u"\\a\\b";
+  EXPECT_EQ(look(), "\\a\\b");
+  EXPECT_EQ(look(), "\\a\\b");
+
+  // Removed and made again under the same name: still there.
+  std::filesystem::remove(root_->Host("\\a\\b"));
+  std::filesystem::create_directory(root_->Host("\\a\\b"));
+  EXPECT_EQ(look(), "\\a\\b");
+
+  // A folder above it renamed.
+  std::filesystem::rename(root_->Host("\\a"), root_->Host("\\c"));
+  EXPECT_EQ(look(), "");
+
+  // Another value is looked at for itself, whatever was known before.
+  context_.FindValue(u"CUR DIR", 0)->value = u"\\c\\b";
+  EXPECT_EQ(look(), "\\c\\b");
+  context_.FindValue(u"CUR DIR", 0)->value = u"\\nosuch";
+  EXPECT_EQ(look(), "");
+
+  // Replaced by a file of the same name.
+  context_.FindValue(u"CUR DIR", 0)->value = u"\\c\\b";
+  EXPECT_EQ(look(), "\\c\\b");
+  std::filesystem::remove(root_->Host("\\c\\b"));
+  root_->WriteHostFile(root_->Host("\\c\\b"), "now a file");
+  EXPECT_EQ(look(), "");
+}
+
+// The shell keeps its commands away from the current directory, but a batch
+// file runs in a copy of the context and may remove or move it.
+TEST_F(CurrentDirectoryTest, TheShellsOwnCommandsAreSeenAtTheNextPrompt) {
+  root_->WriteHostFile(root_->Host("\\remove.bat"), "@echo off\r\ncd \\\r\nrmdir /s /q \\a\r\n");
+  root_->WriteHostFile(root_->Host("\\move.bat"), "@echo off\r\ncd \\\r\nmove \\a \\moved\r\n");
+  std::filesystem::create_directories(root_->Host("\\a\\b"));
+  Run("cd \\a\\b");
+  EXPECT_EQ(Utf8(ExpandPrompt(context_)), "\\a\\b>");
+  Run("call \\remove.bat");
+  EXPECT_FALSE(std::filesystem::exists(root_->Host("\\a")));
+  EXPECT_EQ(Utf8(ExpandPrompt(context_)), "\\>");
+
+  std::filesystem::create_directories(root_->Host("\\a\\b"));
+  Run("cd \\a\\b");
+  EXPECT_EQ(Utf8(ExpandPrompt(context_)), "\\a\\b>");
+  Run("call \\move.bat");
+  EXPECT_TRUE(std::filesystem::exists(root_->Host("\\moved\\b")));
+  EXPECT_EQ(Utf8(ExpandPrompt(context_)), "\\>");
+}
+
+TEST_F(CurrentDirectoryTest, ANewDeviceRootIsLookedAtForItself) {
+  std::filesystem::create_directories(root_->Host("\\only here"));
+  context_.FindValue(u"CUR DIR", 0)->value = u"\\only here";
+  EXPECT_EQ(Utf8(*GetCurrentDirectoryValue(context_)->value), "\\only here");
+  testing::TempRoot other;
+  EXPECT_EQ(Utf8(*GetCurrentDirectoryValue(context_)->value), "");
 }
 
 TEST_F(CurrentDirectoryTest, MissingEntryGivesNothing) {

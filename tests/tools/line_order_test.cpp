@@ -54,6 +54,37 @@ TEST(LineOrder, MatchesAPlainStableSortOnRandomLines) {
   }
 }
 
+// Long lines made of a few pieces share long beginnings, as text does: the
+// order then rests on units far into the lines, where lines also end, hold
+// NULs, or are wholly alike; and runs of alike beginnings are both small
+// and large.
+TEST(LineOrder, MatchesAPlainStableSortOnLinesThatShareLongBeginnings) {
+  static const std::u16string kPieces[] = {
+      u"\u65e5\u672c",      u"ab", u"a", u"", std::u16string(1, u'\0'), u"\xFFFF",
+      u"\u306e\u30c6\u30ad"};
+  std::mt19937 random(11);
+  for (int round = 0; round < 30; ++round) {
+    std::vector<std::u16string> lines(1 + random() % 4000);
+    for (auto& line : lines) {
+      const std::size_t pieces = random() % (round % 3 == 0 ? 60 : 12);
+      for (std::size_t i = 0; i < pieces; ++i) line += kPieces[random() % (random() % 3 ? 3 : 7)];
+    }
+    const Views input(lines.begin(), lines.end());
+    for (const bool descending : {false, true}) {
+      Views expected = input;
+      if (descending) {
+        std::stable_sort(expected.begin(), expected.end(), std::greater<>());
+      } else {
+        std::stable_sort(expected.begin(), expected.end());
+      }
+      Views actual = input;
+      StableSortByCodeUnit(actual, descending);
+      ASSERT_EQ(Order(actual), Order(expected))
+          << "round " << round << " descending " << descending;
+    }
+  }
+}
+
 TEST(LineOrder, PrefixesNulsAndHighUnits) {
   const std::u16string a = u"ab";
   const std::u16string withNul(u"ab\0", 3);
