@@ -7,3 +7,5 @@ int RunViewRuleTests(int argc, char** argv);
 int RunWindowStartTests(int argc, char** argv);
 int RunLanguageTests(int argc, char** argv);
 int RunResourceMenuTests(int argc, char** argv);
+int RunFrameTests(int argc, char** argv);
+int RunOptionsTests(int argc, char** argv);

@@ -599,6 +599,8 @@ int main(int argc, char** argv) {
   failures += RunWindowStartTests(argc, argv);
   failures += RunLanguageTests(argc, argv);
   failures += RunResourceMenuTests(argc, argv);
+  failures += RunFrameTests(argc, argv);
+  failures += RunOptionsTests(argc, argv);
   return failures == 0 ? 0 : 1;
 }
 
