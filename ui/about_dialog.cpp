@@ -66,8 +66,8 @@ AboutDialog::AboutDialog(int effect, QWidget* parent)
   column->addWidget(line_);
 
   auto* buttons = new QDialogButtonBox(this);
-  QPushButton* ok =
-      buttons->addButton(WithoutHint(MenuItemText(kDialogKeys, kOkKey)), QDialogButtonBox::AcceptRole);
+  QPushButton* ok = buttons->addButton(WithoutHint(MenuItemText(kDialogKeys, kOkKey)),
+                                       QDialogButtonBox::AcceptRole);
   ok->setDefault(true);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   column->addWidget(buttons);

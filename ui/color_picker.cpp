@@ -73,9 +73,9 @@ QIcon ColorSwatch(const QColor& color, int side) {
 }
 
 std::vector<QColor> ReadRecentColors() {
-  const auto count = static_cast<std::size_t>(std::clamp<std::int32_t>(
-      ReadSettingInt(kSettingsSection, u"CUSTOM_COLOR_COUNT", 0), 0,
-      static_cast<std::int32_t>(kRecentColorCount)));
+  const auto count = static_cast<std::size_t>(
+      std::clamp<std::int32_t>(ReadSettingInt(kSettingsSection, u"CUSTOM_COLOR_COUNT", 0), 0,
+                               static_cast<std::int32_t>(kRecentColorCount)));
   std::vector<QColor> colors;
   for (std::size_t i = 0; i < count; ++i)
     colors.push_back(
@@ -129,6 +129,7 @@ ColorPicker::ColorPicker(const QColor& initial, QWidget* parent)
     buttons_.push_back(button);
   }
   column->addLayout(basic);
+  basicLabel->setBuddy(buttons_.front());
 
   auto* recentLabel = new QLabel(this);
   column->addWidget(recentLabel);
@@ -136,7 +137,8 @@ ColorPicker::ColorPicker(const QColor& initial, QWidget* parent)
   recent->setSpacing(2);
   const std::vector<QColor> recentColors = ReadRecentColors();
   for (std::size_t i = 0; i < kRecentColorCount; ++i) {
-    QToolButton* button = NewColorButton(this, kFirstRecentColorButton + static_cast<std::uint32_t>(i));
+    QToolButton* button =
+        NewColorButton(this, kFirstRecentColorButton + static_cast<std::uint32_t>(i));
     if (i < recentColors.size()) {
       const QColor shown = recentColors[i];
       button->setIcon(ColorSwatch(shown, kButtonSide - 6));
@@ -148,6 +150,7 @@ ColorPicker::ColorPicker(const QColor& initial, QWidget* parent)
     recent->addWidget(button);
     buttons_.push_back(button);
   }
+  recentLabel->setBuddy(buttons_[kBasicColors.size()]);
   recent->addStretch(1);
   column->addLayout(recent);
 
@@ -187,8 +190,8 @@ ColorPicker::ColorPicker(const QColor& initial, QWidget* parent)
                     {kPickUp, pickUp_}});
 
   auto* buttons = new QDialogButtonBox(this);
-  QPushButton* ok =
-      buttons->addButton(WithoutHint(MenuItemText(kDialogKeys, kOkKey)), QDialogButtonBox::AcceptRole);
+  QPushButton* ok = buttons->addButton(WithoutHint(MenuItemText(kDialogKeys, kOkKey)),
+                                       QDialogButtonBox::AcceptRole);
   buttons->addButton(WithoutHint(MenuItemText(kDialogKeys, kCancelKey)),
                      QDialogButtonBox::RejectRole);
   ok->setDefault(true);

@@ -83,8 +83,8 @@ FontChooser::FontChooser(const FontEntry& initial, QWidget* parent)
   italic_->setChecked(initial.italic);
 
   auto* buttons = new QDialogButtonBox(this);
-  QPushButton* ok =
-      buttons->addButton(WithoutHint(MenuItemText(kDialogKeys, kOkKey)), QDialogButtonBox::AcceptRole);
+  QPushButton* ok = buttons->addButton(WithoutHint(MenuItemText(kDialogKeys, kOkKey)),
+                                       QDialogButtonBox::AcceptRole);
   buttons->addButton(WithoutHint(MenuItemText(kDialogKeys, kCancelKey)),
                      QDialogButtonBox::RejectRole);
   ok->setDefault(true);

@@ -45,11 +45,12 @@ void AddFrameCommands(CommandSet& commands, MainWindow& window) {
     const auto id = kFirstRecentFileCommand + static_cast<std::uint32_t>(index);
     commands.Add(id, {.run = [frame, index] { frame->OpenRecent(index); },
                       .enabled = [&recent, index] { return index < recent.entries().size(); },
-                      .label = [&recent, index] {
-                        return index < recent.entries().size()
-                                   ? RecentItemText(index, recent.entries()[index])
-                                   : QString();
-                      }});
+                      .label =
+                          [&recent, index] {
+                            return index < recent.entries().size()
+                                       ? RecentItemText(index, recent.entries()[index])
+                                       : QString();
+                          }});
   }
 
   TesseraView* view = window.view();
@@ -59,8 +60,8 @@ void AddFrameCommands(CommandSet& commands, MainWindow& window) {
   // could reach back into the output.
   QLineEdit* findText = view->findBar()->edit();
   commands.Add(kUndoCommand, {.run = [findText] {
-                                if (findText->hasFocus()) findText->undo();
-                              }});
+                 if (findText->hasFocus()) findText->undo();
+               }});
 }
 
 void AddRecentFileItems(QMenu* mainMenu, CommandSet& commands, const RecentFileList& recent) {

@@ -86,8 +86,7 @@ void OptionsColorPage::Choose(bool background) {
 }
 
 void OptionsColorPage::Commit() {
-  static_cast<void>(
-      WriteSettingInt(kSettingsSection, u"COLOR_TEXT", SettingFromColor(text_)).ok());
+  static_cast<void>(WriteSettingInt(kSettingsSection, u"COLOR_TEXT", SettingFromColor(text_)).ok());
   static_cast<void>(
       WriteSettingInt(kSettingsSection, u"COLOR_BACKGROUND", SettingFromColor(background_)).ok());
 }

@@ -67,9 +67,8 @@ OptionsFunctionKeyPage::OptionsFunctionKeyPage(QWidget* parent)
                     {kCommandEdit, commandCaption},
                     {kBrowse, browse_}});
 
-  list_->setHorizontalHeaderLabels(
-      {ToQString(LoadControlText(kFunctionKeyPage, kLabelHeading)),
-       ToQString(LoadControlText(kFunctionKeyPage, kCommandHeading))});
+  list_->setHorizontalHeaderLabels({ToQString(LoadControlText(kFunctionKeyPage, kLabelHeading)),
+                                    ToQString(LoadControlText(kFunctionKeyPage, kCommandHeading))});
   list_->horizontalHeader()->setStretchLastSection(true);
   list_->setSelectionBehavior(QAbstractItemView::SelectRows);
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -78,10 +77,12 @@ OptionsFunctionKeyPage::OptionsFunctionKeyPage(QWidget* parent)
   for (int number = 1; number <= kFunctionKeyCount; ++number) {
     rowNames << QStringLiteral("f%1").arg(number);
     keys_[static_cast<std::size_t>(number - 1)] = ReadFunctionKey(number);
-    list_->setItem(number - 1, 0,
-                   new QTableWidgetItem(ToQString(keys_[static_cast<std::size_t>(number - 1)].label)));
-    list_->setItem(number - 1, 1, new QTableWidgetItem(
-                                      ToQString(keys_[static_cast<std::size_t>(number - 1)].command)));
+    list_->setItem(
+        number - 1, 0,
+        new QTableWidgetItem(ToQString(keys_[static_cast<std::size_t>(number - 1)].label)));
+    list_->setItem(
+        number - 1, 1,
+        new QTableWidgetItem(ToQString(keys_[static_cast<std::size_t>(number - 1)].command)));
   }
   list_->setVerticalHeaderLabels(rowNames);
 
@@ -149,9 +150,9 @@ void OptionsFunctionKeyPage::Browse() {
 }
 
 void OptionsFunctionKeyPage::Commit() {
-  static_cast<void>(WriteSettingInt(kSettingsSection, u"FKEY_SHOW_10_BUTTONS",
-                                    tenKeys_->isChecked() ? 1 : 0)
-                        .ok());
+  static_cast<void>(
+      WriteSettingInt(kSettingsSection, u"FKEY_SHOW_10_BUTTONS", tenKeys_->isChecked() ? 1 : 0)
+          .ok());
   for (int number = 1; number <= kFunctionKeyCount; ++number)
     static_cast<void>(WriteFunctionKey(number, keys_[static_cast<std::size_t>(number - 1)]));
 }

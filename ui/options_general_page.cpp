@@ -79,8 +79,8 @@ OptionsGeneralPage::OptionsGeneralPage(QWidget* parent)
   auto* streamColumn = new QVBoxLayout(streams);
   for (std::size_t stream = 0; stream < switches_.size(); ++stream) {
     switches_[stream] = new QCheckBox(streams);
-    switches_[stream]->setObjectName(QString::fromUtf16(kUseKeys[stream].data(),
-                                                        static_cast<qsizetype>(kUseKeys[stream].size())));
+    switches_[stream]->setObjectName(QString::fromUtf16(
+        kUseKeys[stream].data(), static_cast<qsizetype>(kUseKeys[stream].size())));
     streamColumn->addWidget(switches_[stream]);
   }
   column->addWidget(streams);

@@ -48,8 +48,7 @@ OptionsMenuPage::OptionsMenuPage(QWidget* parent)
 
 void OptionsMenuPage::Commit() {
   static_cast<void>(
-      WriteSettingInt(kSettingsSection, u"USE_SOFT_KEY_MENU", softKeys_->isChecked() ? 1 : 0)
-          .ok());
+      WriteSettingInt(kSettingsSection, u"USE_SOFT_KEY_MENU", softKeys_->isChecked() ? 1 : 0).ok());
   static_cast<void>(
       WriteSettingInt(kSettingsSection, u"FONT_LABEL_FORMAT", nameAndSize_->isChecked() ? 1 : 0)
           .ok());

@@ -72,6 +72,8 @@ OptionsSheet::OptionsSheet(QWidget* parent)
       keys_(new OptionsFunctionKeyPage(this)) {
   setWindowTitle(ResourceString(kStringOptionsTitle));
   auto* column = new QVBoxLayout(this);
+  // Every page's tab in sight: the sheet is as wide as its five tabs.
+  tabs_->setUsesScrollButtons(false);
   tabs_->addTab(general_, DialogTitle(kGeneralPage));
   tabs_->addTab(font_, DialogTitle(kFontPage));
   tabs_->addTab(color_, DialogTitle(kColorPage));

@@ -34,7 +34,6 @@ class RecentFileList {
 // The entry as a menu shows it: whole when it is short enough; otherwise
 // the folders between the first one and the file name give way to "...",
 // and a file name too long by itself is cut and ends in "...".
-std::u16string RecentDisplayName(std::u16string_view entry,
-                                 std::size_t limit = kRecentNameLength);
+std::u16string RecentDisplayName(std::u16string_view entry, std::size_t limit = kRecentNameLength);
 
 }  // namespace tessera::ui

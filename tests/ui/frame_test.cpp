@@ -9,6 +9,7 @@
 #include <chrono>
 #include <filesystem>
 
+#include "menu_actions.h"
 #include "shell/output.h"
 #include "shell/settings.h"
 #include "test_suites.h"
@@ -20,7 +21,6 @@
 #include "ui/function_key_bar.h"
 #include "ui/recent_files.h"
 #include "ui/text_effects.h"
-#include "menu_actions.h"
 #include "window_fixture.h"
 
 using tessera::testing::ActionOf;
@@ -32,9 +32,9 @@ using tessera::ui::RecentFileList;
 namespace {
 
 std::u16string StoredEntry(int number) {
-  return tessera::ReadSettingString(u"QuillpadMRUList",
-                                    u"File" + std::u16string(1, static_cast<char16_t>(u'0' + number)),
-                                    u"(none)");
+  return tessera::ReadSettingString(
+      u"QuillpadMRUList", u"File" + std::u16string(1, static_cast<char16_t>(u'0' + number)),
+      u"(none)");
 }
 
 class RecentFileTest : public QObject {
@@ -106,8 +106,7 @@ class RecentFileTest : public QObject {
     QCOMPARE(recent.entries().front(), std::u16string(u"\"\\My Dir\\go.bat\""));
 
     ActionOf(menu, 57618)->trigger();  // \gone.txt
-    QCOMPARE(recent.entries(),
-             (std::vector<std::u16string>{u"\"\\My Dir\\go.bat\"", u"\\a.txt"}));
+    QCOMPARE(recent.entries(), (std::vector<std::u16string>{u"\"\\My Dir\\go.bat\"", u"\\a.txt"}));
     QCOMPARE(StoredEntry(3), std::u16string(u"(none)"));
     QVERIFY(!ActionOf(menu, 57618)->isVisible());
     QCOMPARE(f.Input(), QString());
@@ -116,7 +115,8 @@ class RecentFileTest : public QObject {
   void FilesOpenedAsCommandsJoinTheList() {
     WindowFixture f;
     emit f.view()->openedAsCommand(QStringLiteral("\\My Documents\\run.bat"));
-    QCOMPARE(f.window().recentFiles().entries().front(), std::u16string(u"\\My Documents\\run.bat"));
+    QCOMPARE(f.window().recentFiles().entries().front(),
+             std::u16string(u"\\My Documents\\run.bat"));
     QCOMPARE(StoredEntry(1), std::u16string(u"\\My Documents\\run.bat"));
   }
 };
@@ -163,8 +163,10 @@ class FrameTest : public QObject {
     QCOMPARE(tessera::ui::TextEffectOf(3).fromString, 32833u);
     QCOMPARE(tessera::ui::TextEffectOf(3).periodMs, 30);
     // The typed effect, frame by frame at its ends.
-    QCOMPARE(TextEffectFrame(0, QStringLiteral("ab"), QStringLiteral("xyz"), 1), QStringLiteral("a"));
-    QCOMPARE(TextEffectFrame(0, QStringLiteral("ab"), QStringLiteral("xyz"), 3), QStringLiteral("x_"));
+    QCOMPARE(TextEffectFrame(0, QStringLiteral("ab"), QStringLiteral("xyz"), 1),
+             QStringLiteral("a"));
+    QCOMPARE(TextEffectFrame(0, QStringLiteral("ab"), QStringLiteral("xyz"), 3),
+             QStringLiteral("x_"));
   }
 
   void EachAboutUsesTheNextEffect() {
@@ -237,10 +239,10 @@ class FrameTest : public QObject {
     WindowFixture f;
     f.Type(QStringLiteral("ab"));
     using Press = std::pair<Qt::Key, Qt::KeyboardModifiers>;
-    for (const auto& [key, modifiers] : {Press{Qt::Key_E, Qt::ControlModifier},
-                                         Press{Qt::Key_0, Qt::ControlModifier},
-                                         Press{Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier},
-                                         Press{Qt::Key_F6, Qt::ShiftModifier}}) {
+    for (const auto& [key, modifiers] :
+         {Press{Qt::Key_E, Qt::ControlModifier}, Press{Qt::Key_0, Qt::ControlModifier},
+          Press{Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier},
+          Press{Qt::Key_F6, Qt::ShiftModifier}}) {
       f.Key(key, modifiers);
     }
     QCOMPARE(f.Input(), QStringLiteral("ab"));

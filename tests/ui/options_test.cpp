@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
@@ -16,6 +17,7 @@
 #include <QToolButton>
 #include <filesystem>
 
+#include "box_answers.h"
 #include "shell/function_keys.h"
 #include "shell/settings.h"
 #include "shell/startup_record.h"
@@ -31,7 +33,6 @@
 #include "ui/options_menu_page.h"
 #include "ui/options_sheet.h"
 #include "ui/window_settings.h"
-#include "box_answers.h"
 #include "window_fixture.h"
 
 using tessera::testing::BoxAnswers;
@@ -57,6 +58,14 @@ void WithSheet(WindowFixture& f, const std::function<void(OptionsSheet&)>& edit)
     sheet->okButton()->click();
   });
   QVERIFY(f.window().commands()->Run(37004));
+}
+
+// A label whose text marks a key with '&' shows that letter underlined
+// only with a buddy; without one the '&' itself is shown.
+void ExpectNoBareAmpersand(QWidget& dialog) {
+  for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+    if (label->text().contains(QChar(u'&'))) QVERIFY2(label->buddy(), qPrintable(label->text()));
+  }
 }
 
 class OptionsSheetTest : public QObject {
@@ -112,6 +121,19 @@ class OptionsSheetTest : public QObject {
     QCOMPARE(f.view()->functionKeyBar()->settingOfButton(10), 10);
   }
 
+  void EveryTabIsInSightAndEveryLabelReadsWell() {
+    WindowFixture f;
+    OptionsSheet sheet(&f.window());
+    sheet.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&sheet));
+    QVERIFY(sheet.tabs()->tabBar()->width() >= sheet.tabs()->tabBar()->sizeHint().width());
+    ExpectNoBareAmpersand(sheet);
+    tessera::ui::ColorPicker picker(Qt::black, &sheet);
+    ExpectNoBareAmpersand(picker);
+    tessera::ui::FontChooser chooser(FontEntry{QStringLiteral("Tahoma"), 9}, &sheet);
+    ExpectNoBareAmpersand(chooser);
+  }
+
   void EnterIsOkAndEscapeIsCancel() {
     WindowFixture f;
     {
@@ -132,8 +154,8 @@ class OptionsSheetTest : public QObject {
     WindowFixture f;
     tessera::ui::TesseraView* view = f.view();
     const int brushes = view->brushBuilds();
-    const std::array<int, 4> fonts = {view->fontBuilds(0), view->fontBuilds(1),
-                                      view->fontBuilds(2), view->fontBuilds(3)};
+    const std::array<int, 4> fonts = {view->fontBuilds(0), view->fontBuilds(1), view->fontBuilds(2),
+                                      view->fontBuilds(3)};
     const QFont shown = f.console()->font();
     WithSheet(f, [](OptionsSheet& sheet) {
       sheet.colorPage()->SetColors(QColor(0, 255, 0), QColor(0, 0, 128));
@@ -156,8 +178,8 @@ class OptionsSheetTest : public QObject {
   void AChangedFontIsRebuiltAndTheOthersStay() {
     WindowFixture f;
     tessera::ui::TesseraView* view = f.view();
-    const std::array<int, 4> fonts = {view->fontBuilds(0), view->fontBuilds(1),
-                                      view->fontBuilds(2), view->fontBuilds(3)};
+    const std::array<int, 4> fonts = {view->fontBuilds(0), view->fontBuilds(1), view->fontBuilds(2),
+                                      view->fontBuilds(3)};
     const int brushes = view->brushBuilds();
     WithSheet(f, [](OptionsSheet& sheet) {
       FontEntry larger = sheet.fontPage()->entry(1);
@@ -211,6 +233,32 @@ class OptionsSheetTest : public QObject {
     QCOMPARE(chooser.sample()->font().pointSize(), 20);
   }
 
+  // Enter typed into a field is OK, as in any dialog of the desktop.
+  void EnterInAFieldIsOk() {
+    tessera::testing::TempRoot root;
+    tessera::ui::FontChooser chooser(FontEntry{QStringLiteral("Tahoma"), 9});
+    chooser.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&chooser));
+    QLineEdit* size = chooser.size()->lineEdit();
+    size->selectAll();
+    QTest::keyClicks(size, QStringLiteral("12"));
+    QTest::keyClick(size, Qt::Key_Return);
+    QCOMPARE(chooser.result(), int(QDialog::Accepted));
+    QCOMPARE(chooser.entry().size, 12);
+
+    WindowFixture f;
+    OptionsSheet sheet(&f.window());
+    sheet.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&sheet));
+    sheet.tabs()->setCurrentWidget(sheet.functionKeyPage());
+    QLineEdit* label = sheet.functionKeyPage()->label();
+    label->selectAll();
+    QTest::keyClicks(label, QStringLiteral("List"));
+    QTest::keyClick(label, Qt::Key_Return);
+    QCOMPARE(sheet.result(), int(QDialog::Accepted));
+    QCOMPARE(tessera::ReadFunctionKey(1).label, std::u16string(u"List"));
+  }
+
   void TheGeneralPageChecksTheStartUpFile() {
     WindowFixture f;
     f.root().WriteHostFile(f.root().Host("\\My Documents\\start.bat"), "@echo hi\r\n");
@@ -226,9 +274,9 @@ class OptionsSheetTest : public QObject {
     {
       BoxAnswers answers({QMessageBox::No});
       QVERIFY(!page.Commit());
-      QCOMPARE(answers.texts,
-               QStringList{QStringLiteral("The File that is speficied as Autoexec.bat not found.\n\n"
-                                          "\\My Documents\\missing.bat")});
+      QCOMPARE(answers.texts, QStringList{QStringLiteral(
+                                  "The File that is speficied as Autoexec.bat not found.\n\n"
+                                  "\\My Documents\\missing.bat")});
       QVERIFY(!tessera::ReadStartupRecord());
     }
     page.path()->setText(QStringLiteral("\\My Documents"));
