@@ -1,7 +1,6 @@
 #include "ui/about_dialog.h"
 
 #include <QApplication>
-#include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QPushButton>
@@ -10,19 +9,12 @@
 #include "shell/environment.h"
 #include "shell/format.h"
 #include "shell/resources.h"
+#include "ui/dialog_keys.h"
 #include "ui/qt_text.h"
 #include "ui/resource_text.h"
 #include "ui/text_effects.h"
 
 namespace tessera::ui {
-
-namespace {
-
-// The soft keys of small dialogs: the items of menu 144.
-constexpr std::uint32_t kDialogKeys = 144;
-constexpr std::uint32_t kOkKey = 1;
-
-}  // namespace
 
 AboutDialog::AboutDialog(int effect, QWidget* parent)
     : QDialog(parent), effect_(effect), line_(new QLabel(this)) {
@@ -65,12 +57,7 @@ AboutDialog::AboutDialog(int effect, QWidget* parent)
   line_->setText(from_);
   column->addWidget(line_);
 
-  auto* buttons = new QDialogButtonBox(this);
-  QPushButton* ok = buttons->addButton(WithoutHint(MenuItemText(kDialogKeys, kOkKey)),
-                                       QDialogButtonBox::AcceptRole);
-  ok->setDefault(true);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  column->addWidget(buttons);
+  column->addWidget(NewDialogKeys(*this, false).box);
 
   timer_.setInterval(chosen.periodMs);
   connect(&timer_, &QTimer::timeout, this, &AboutDialog::NextFrame);

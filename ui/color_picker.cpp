@@ -1,6 +1,5 @@
 #include "ui/color_picker.h"
 
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -18,6 +17,7 @@
 #include <algorithm>
 
 #include "shell/settings.h"
+#include "ui/dialog_keys.h"
 #include "ui/resource_text.h"
 #include "ui/window_settings.h"
 
@@ -39,10 +39,6 @@ constexpr std::uint32_t kBasicLabel = 1130;
 constexpr std::uint32_t kRecentLabel = 1131;
 constexpr std::array<std::uint32_t, 3> kChannelLabels = {1132, 1133, 1134};
 constexpr std::uint32_t kPickUp = 1135;
-// The soft keys of small dialogs: the items of menu 144.
-constexpr std::uint32_t kDialogKeys = 144;
-constexpr std::uint32_t kOkKey = 1;
-constexpr std::uint32_t kCancelKey = 2;
 
 constexpr int kBasicColumns = 8;
 constexpr int kButtonSide = 22;
@@ -189,15 +185,7 @@ ColorPicker::ColorPicker(const QColor& initial, QWidget* parent)
                     {kChannelLabels[2], channelLabels[2]},
                     {kPickUp, pickUp_}});
 
-  auto* buttons = new QDialogButtonBox(this);
-  QPushButton* ok = buttons->addButton(WithoutHint(MenuItemText(kDialogKeys, kOkKey)),
-                                       QDialogButtonBox::AcceptRole);
-  buttons->addButton(WithoutHint(MenuItemText(kDialogKeys, kCancelKey)),
-                     QDialogButtonBox::RejectRole);
-  ok->setDefault(true);
-  connect(buttons, &QDialogButtonBox::accepted, this, &ColorPicker::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &ColorPicker::reject);
-  column->addWidget(buttons);
+  column->addWidget(NewDialogKeys(*this).box);
 
   SetColor(initial.isValid() ? initial : QColor(Qt::white));
 }

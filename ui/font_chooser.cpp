@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/dialog_keys.h"
 #include "ui/resource_text.h"
 #include "ui/window_strings.h"
 
@@ -29,10 +30,6 @@ constexpr std::uint32_t kItalic = 1123;
 constexpr std::uint32_t kSampleGroup = 1124;
 constexpr std::uint32_t kSampleText = 1125;
 constexpr std::uint32_t kStringBadSize = 40024;
-// The soft keys of small dialogs: the items of menu 144.
-constexpr std::uint32_t kDialogKeys = 144;
-constexpr std::uint32_t kOkKey = 1;
-constexpr std::uint32_t kCancelKey = 2;
 
 constexpr int kOfferedSizes[] = {6, 7, 8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 28, 36, 48, 72};
 
@@ -82,14 +79,7 @@ FontChooser::FontChooser(const FontEntry& initial, QWidget* parent)
   bold_->setChecked(initial.bold);
   italic_->setChecked(initial.italic);
 
-  auto* buttons = new QDialogButtonBox(this);
-  QPushButton* ok = buttons->addButton(WithoutHint(MenuItemText(kDialogKeys, kOkKey)),
-                                       QDialogButtonBox::AcceptRole);
-  buttons->addButton(WithoutHint(MenuItemText(kDialogKeys, kCancelKey)),
-                     QDialogButtonBox::RejectRole);
-  ok->setDefault(true);
-  connect(buttons, &QDialogButtonBox::accepted, this, &FontChooser::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &FontChooser::reject);
+  QDialogButtonBox* buttons = NewDialogKeys(*this).box;
 
   grid->addWidget(familyLabel, 0, 0);
   grid->addWidget(sizeLabel, 0, 1);

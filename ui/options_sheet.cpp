@@ -1,11 +1,11 @@
 #include "ui/options_sheet.h"
 
-#include <QDialogButtonBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "shell/settings.h"
+#include "ui/dialog_keys.h"
 #include "ui/function_key_bar.h"
 #include "ui/main_window.h"
 #include "ui/options_color_page.h"
@@ -17,15 +17,6 @@
 #include "ui/tessera_view.h"
 
 namespace tessera::ui {
-
-namespace {
-
-// The soft keys of small dialogs: the items of menu 144.
-constexpr std::uint32_t kDialogKeys = 144;
-constexpr std::uint32_t kOkKey = 1;
-constexpr std::uint32_t kCancelKey = 2;
-
-}  // namespace
 
 WindowLook ReadWindowLook() {
   WindowLook look;
@@ -80,15 +71,9 @@ OptionsSheet::OptionsSheet(QWidget* parent)
   tabs_->addTab(menu_, DialogTitle(kMenuPage));
   tabs_->addTab(keys_, DialogTitle(kFunctionKeyPage));
   column->addWidget(tabs_, 1);
-  auto* buttons = new QDialogButtonBox(this);
-  ok_ = buttons->addButton(WithoutHint(MenuItemText(kDialogKeys, kOkKey)),
-                           QDialogButtonBox::AcceptRole);
-  buttons->addButton(WithoutHint(MenuItemText(kDialogKeys, kCancelKey)),
-                     QDialogButtonBox::RejectRole);
-  ok_->setDefault(true);
-  connect(buttons, &QDialogButtonBox::accepted, this, &OptionsSheet::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &OptionsSheet::reject);
-  column->addWidget(buttons);
+  const DialogKeys keys = NewDialogKeys(*this);
+  ok_ = keys.ok;
+  column->addWidget(keys.box);
 }
 
 void OptionsSheet::accept() {
