@@ -24,6 +24,12 @@ FunctionKeySetting ReadFunctionKey(int number) {
   return key;
 }
 
+bool WriteFunctionKey(int number, const FunctionKeySetting& key) {
+  if (number < 1 || number > kFunctionKeyCount) return false;
+  return WriteSettingString(kSettingsSection, Numbered(u"FKEY_LABEL", number), key.label).ok() &&
+         WriteSettingString(kSettingsSection, Numbered(u"FKEY_COMMAND", number), key.command).ok();
+}
+
 bool ReadShowTenKeys() { return ReadSettingInt(kSettingsSection, u"FKEY_SHOW_10_BUTTONS", 1) != 0; }
 
 int SettingOfButton(int button, bool tenKeys) {

@@ -26,6 +26,8 @@ struct FunctionKeySetting {
 
 // Setting number 1..10: FKEY_LABELn and FKEY_COMMANDn.
 FunctionKeySetting ReadFunctionKey(int number);
+// Writes FKEY_LABELn and FKEY_COMMANDn; false when one was not written.
+bool WriteFunctionKey(int number, const FunctionKeySetting& key);
 // FKEY_SHOW_10_BUTTONS: ten keys, or eight (f5 and f10 hidden).
 bool ReadShowTenKeys();
 // The setting number a button f1..f10 uses; 0 when the button is hidden.

@@ -86,4 +86,17 @@ Status WriteSettingString(std::u16string_view section, std::u16string_view key,
   return WriteSetting(section, key, platform::kRegString, platform::StringValueData(value));
 }
 
+Status DeleteSetting(std::u16string_view section, std::u16string_view key) {
+  if (!ValidNames(section, key)) return ErrorCode::InvalidParameter;
+  Result<platform::Registry> registry = platform::DeviceRegistry();
+  if (!registry) return registry.error();
+  Result<platform::RegistryKey> sectionKey =
+      platform::OpenKey(registry->Root(platform::RegistryRoot::CurrentUser), SectionPath(section));
+  if (!sectionKey) {
+    return sectionKey.error() == ErrorCode::FileNotFound ? Status::Ok() : sectionKey.error();
+  }
+  const Status deleted = platform::DeleteValue(*sectionKey, key);
+  return deleted.ok() || deleted.error() == ErrorCode::FileNotFound ? Status::Ok() : deleted;
+}
+
 }  // namespace tessera

@@ -35,5 +35,7 @@ platform::Status WriteSettingInt(std::u16string_view section, std::u16string_vie
 // zero unit is refused).
 platform::Status WriteSettingString(std::u16string_view section, std::u16string_view key,
                                     std::u16string_view value);
+// Removes a setting; ok when it is gone (also when it was never there).
+platform::Status DeleteSetting(std::u16string_view section, std::u16string_view key);
 
 }  // namespace tessera

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QShortcut>
 #include <QWidget>
 #include <vector>
 
@@ -32,11 +33,21 @@ bool CommandSet::Run(std::uint32_t id) const {
 void CommandSet::BindKeys(std::uint32_t acceleratorTable) {
   const TesseraAcceleratorTable* table = LoadAcceleratorResource(acceleratorTable);
   if (!table) return;
+  // Keys the window already gives to something else (the function keys)
+  // keep doing that.
+  QList<QKeySequence> taken;
+  for (const QShortcut* shortcut : owner_->findChildren<QShortcut*>()) taken << shortcut->key();
   std::map<std::uint32_t, QList<QKeySequence>> keys;
+  QList<QKeySequence> inert;
   for (const TesseraAccelerator& entry : EntriesOf(*table)) {
-    if (!commands_.count(entry.command) || !entry.keys) continue;
-    keys[entry.command] << QKeySequence::fromString(QString::fromUtf16(entry.keys),
-                                                    QKeySequence::PortableText);
+    if (!entry.keys) continue;
+    const QKeySequence key =
+        QKeySequence::fromString(QString::fromUtf16(entry.keys), QKeySequence::PortableText);
+    if (commands_.count(entry.command)) {
+      keys[entry.command] << key;
+    } else if (!taken.contains(key)) {
+      inert << key;
+    }
   }
   for (const auto& [id, sequences] : keys) {
     auto* action = new QAction(owner_);
@@ -45,6 +56,14 @@ void CommandSet::BindKeys(std::uint32_t acceleratorTable) {
     owner_->addAction(action);
     connect(action, &QAction::triggered, this, [this, id = id] { Run(id); });
     keys_[id] = sequences;
+  }
+  // A key of the table whose command the window does not handle does
+  // nothing, rather than reaching the console.
+  if (!inert.isEmpty()) {
+    auto* action = new QAction(owner_);
+    action->setShortcuts(inert);
+    action->setShortcutContext(Qt::WindowShortcut);
+    owner_->addAction(action);
   }
 }
 

@@ -1,7 +1,7 @@
 // The window's commands by identifier, and the menus and keys built from
 // the resource module's menu and accelerator resources that run them. A
-// menu item or key whose command the window does not (yet) handle stays
-// greyed or unbound.
+// menu item whose command the window does not handle stays greyed; a key
+// of such a command does nothing.
 #pragma once
 
 #include <QKeySequence>
@@ -40,7 +40,8 @@ class CommandSet : public QObject {
   // Runs the command when it is available; false when not.
   bool Run(std::uint32_t id) const;
 
-  // Binds the keys of an accelerator table to the commands of this set.
+  // Binds the keys of an accelerator table to the commands of this set;
+  // the keys of commands it does not have do nothing.
   void BindKeys(std::uint32_t acceleratorTable);
   // A menu resource as a menu owned by parent: its first pop-up when the
   // menu begins with one, else the whole menu. Each time a (sub)menu opens,

@@ -1,6 +1,5 @@
 #include "ui/language_dialog.h"
 
-#include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
@@ -11,17 +10,13 @@
 #include "platform/text.h"
 #include "shell/language_choice.h"
 #include "shell/settings.h"
+#include "ui/dialog_keys.h"
 #include "ui/resource_text.h"
 #include "ui/tessera_view.h"
 
 namespace tessera::ui {
 
 namespace {
-
-// The soft keys of small dialogs: the items of menu 144.
-constexpr std::uint32_t kDialogKeys = 144;
-constexpr std::uint32_t kOkKey = 1;
-constexpr std::uint32_t kCancelKey = 2;
 
 QString ToQString(std::u16string_view text) {
   return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
@@ -50,15 +45,9 @@ LanguageDialog::LanguageDialog(const LanguageList& languages, std::u16string_vie
   if (list_->count() > 0) list_->setCurrentRow(selected);
   connect(list_, &QListWidget::itemDoubleClicked, this, &LanguageDialog::accept);
 
-  auto* buttons = new QDialogButtonBox(this);
-  ok_ = buttons->addButton(WithoutHint(MenuItemText(kDialogKeys, kOkKey)),
-                           QDialogButtonBox::AcceptRole);
-  buttons->addButton(WithoutHint(MenuItemText(kDialogKeys, kCancelKey)),
-                     QDialogButtonBox::RejectRole);
-  ok_->setDefault(true);
-  connect(buttons, &QDialogButtonBox::accepted, this, &LanguageDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &LanguageDialog::reject);
-  column->addWidget(buttons);
+  const DialogKeys keys = NewDialogKeys(*this);
+  ok_ = keys.ok;
+  column->addWidget(keys.box);
   list_->setFocus();
 }
 

@@ -40,10 +40,8 @@ TesseraView::TesseraView(QWidget* parent)
   findBar_->hide();
   keyBar_->hide();
 
-  QPalette palette = console_->palette();
-  palette.setColor(QPalette::Base, ReadBackgroundColor());
-  palette.setColor(QPalette::Text, ReadTextColor());
-  console_->setPalette(palette);
+  ApplyColors(true);
+  RebuildFonts(std::bitset<4>().set());
   SelectFont(ReadFontIndex());
   ApplyWordWrap(ReadWordWrap());
 

@@ -8,13 +8,17 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QFont>
 #include <QTimer>
 #include <QWidget>
+#include <array>
+#include <bitset>
 #include <memory>
 #include <string>
 
 #include "shell/history.h"
 #include "shell/host.h"
+#include "shell/result_codes.h"
 #include "shell/shell_context.h"
 #include "ui/window_strings.h"
 
@@ -49,16 +53,31 @@ class TesseraView : public QWidget, public Host {
   void ShowFindBar(bool show);
   void Find();
   void FindNext(bool backward);
+  // The way the find bar searched last: true for backward.
+  bool findBackward() const { return findBackward_; }
   void SetWordWrap(bool on);
   // One of the four console fonts, 0..3; any other index is refused.
   bool SelectFont(int index);
   int fontIndex() const { return fontIndex_; }
+  // Builds the marked fonts anew from the settings; the current one among
+  // them is selected again.
+  void RebuildFonts(std::bitset<4> which);
+  // How often font 0..3 has been built.
+  int fontBuilds(int index) const { return fontBuilds_[static_cast<std::size_t>(index)]; }
+  // The text colour from the settings; the background (the brush the
+  // console is painted with) too when asked. The console repaints.
+  void ApplyColors(bool background);
+  int brushBuilds() const { return brushBuilds_; }
   bool wordWrap() const { return wordWrap_; }
   void ClearCommandLine();
   // Runs a device path as a command: CD, CALL, the program, or TYPE.
   void OpenPath(std::u16string_view devicePath, bool isDirectory);
   // File > Open: asks for a file with a plain file dialog.
   void OpenWithDialog();
+  // Runs an entry of the recently used files: an entry in double quotes is
+  // a program's command line, anything else a path opened as Open opens
+  // it. kOk when it succeeded.
+  ResultCode OpenRecentEntry(std::u16string_view entry);
   // Select Path: puts a chosen path and a blank at the caret.
   void SelectPath();
   void CopyToCommandLine();
@@ -90,6 +109,9 @@ class TesseraView : public QWidget, public Host {
   void closeWanted();
   // A command line started (true) or ended (false).
   void commandRunningChanged(bool running);
+  // Open ran a file as a command.
+  void openedAsCommand(const QString& devicePath);
+  void findDirectionChanged(bool backward);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -132,6 +154,9 @@ class TesseraView : public QWidget, public Host {
   bool scrollMode_ = false;
   bool wordWrap_ = true;
   int fontIndex_ = 1;
+  std::array<QFont, 4> fonts_{};
+  std::array<int, 4> fontBuilds_{};
+  int brushBuilds_ = 0;
   bool closeRequested_ = false;
   bool findBackward_ = false;
   int flashCount_ = 0;

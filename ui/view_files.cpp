@@ -47,6 +47,7 @@ void TesseraView::OpenWithDialog() {
                        DialogFolder(), filterIndex_);
   if (!choice) return;
   OpenPath(choice->path, choice->isDirectory);
+  emit openedAsCommand(QString::fromStdU16String(choice->path));
   FocusConsole();
 }
 

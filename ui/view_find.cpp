@@ -24,7 +24,10 @@ void TesseraView::FindNext(bool backward) {
     return;
   }
   if (findBar_->isHidden()) Find();
-  findBackward_ = backward;
+  if (findBackward_ != backward) {
+    findBackward_ = backward;
+    emit findDirectionChanged(backward);
+  }
   const QString text = findBar_->text();
   if (!text.isEmpty()) Search(text, backward, findBar_->caseSensitive());
   findBar_->edit()->setFocus();

@@ -12,6 +12,7 @@
 #include "shell/language_choice.h"
 #include "shell/startup.h"
 #include "ui/console_edit.h"
+#include "ui/first_start_fonts.h"
 #include "ui/later_start_listener.h"
 #include "ui/main_window.h"
 #include "ui/tessera_view.h"
@@ -79,6 +80,7 @@ int WindowMain(int argc, char** argv) {
   QApplication::restoreOverrideCursor();
   InstallToolkitTranslation(app, CurrentUiLanguage());
   browser::LoadBrowserSettings();
+  StoreFirstStartFonts();
 
   int exitCode = 0;
   {

@@ -92,6 +92,18 @@ TEST_F(SettingsStoreTest, SectionsAndTitlesAreSeparate) {
   EXPECT_EQ(ReadSettingInt(u"STR_SETTINGS", u"STR_FILE_SELECT_LIST_STYLE", 0), 2);
 }
 
+TEST_F(SettingsStoreTest, DeletedSettingsReadAsTheirDefault) {
+  // Nothing there yet: neither the section nor the value.
+  EXPECT_TRUE(DeleteSetting(u"QuillpadMRUList", u"File4").ok());
+  ASSERT_TRUE(WriteSettingString(u"QuillpadMRUList", u"File4", u"\\a.txt").ok());
+  ASSERT_TRUE(WriteSettingString(u"QuillpadMRUList", u"File3", u"\\b.txt").ok());
+  EXPECT_TRUE(DeleteSetting(u"QuillpadMRUList", u"file4").ok());
+  EXPECT_EQ(ReadSettingString(u"QuillpadMRUList", u"File4", u"none"), u"none");
+  EXPECT_EQ(ReadSettingString(u"QuillpadMRUList", u"File3", u""), u"\\b.txt");
+  EXPECT_TRUE(DeleteSetting(u"QuillpadMRUList", u"File4").ok());
+  EXPECT_EQ(DeleteSetting(u"QuillpadMRUList", u"").error(), ErrorCode::InvalidParameter);
+}
+
 TEST_F(SettingsStoreTest, ValuesOfAnotherShapeGiveTheDefault) {
   ASSERT_TRUE(WriteSettingString(kSettingsSection, u"FONT_SIZE", u"2").ok());
   EXPECT_EQ(ReadSettingInt(kSettingsSection, u"FONT_SIZE", 1), 1);

@@ -10,12 +10,14 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "menu_actions.h"
 #include "shell/message_catalogue.h"
 #include "shell/settings.h"
 #include "test_suites.h"
 #include "ui/device_file_dialog.h"
 #include "ui/find_bar.h"
 #include "ui/function_key_bar.h"
+#include "ui/menu_hints.h"
 #include "ui/window_settings.h"
 #include "window_fixture.h"
 
@@ -230,13 +232,23 @@ class BarTest : public QObject {
     QCOMPARE(f.view()->findBar()->caseSensitive(), !caseSensitive);
   }
 
+  // With the hint-removal flag (the start-up state) the labels lose their
+  // key; the menu then shows the key the table binds.
   void FontLabelsShowFaceAndSizeOrTheFixedText() {
     WindowFixture f;
     const QFont font = tessera::ui::ReadConsoleFont(0);
-    QCOMPARE(tessera::ui::FontMenuLabel(0),
-             QStringLiteral("%1:%2pt(&1)\tCtrl+1").arg(font.family()).arg(font.pointSize()));
+    const QString faceAndSize =
+        QStringLiteral("%1:%2pt(&1)").arg(font.family()).arg(font.pointSize());
+    QVERIFY(tessera::ui::MenuHintsRemoved());
+    QCOMPARE(tessera::ui::FontMenuLabel(0), faceAndSize);
+    tessera::ui::SetMenuHintsRemoved(false);
+    QCOMPARE(tessera::ui::FontMenuLabel(0), faceAndSize + QStringLiteral("\tCtrl+1"));
     QVERIFY(tessera::WriteSettingInt(tessera::kSettingsSection, u"FONT_LABEL_FORMAT", 0).ok());
     QCOMPARE(tessera::ui::FontMenuLabel(3), QStringLiteral("Font&4\tCtrl+4"));
+    tessera::ui::SetMenuHintsRemoved(true);
+    QCOMPARE(tessera::ui::FontMenuLabel(3), QStringLiteral("Font&4"));
+    QMenu* menu = f.window().menus().menu;
+    QCOMPARE(tessera::testing::ActionOf(menu, 37018)->text(), QStringLiteral("Font&4\tCtrl+4"));
   }
 
   void DeviceFiltersBecomeNameFilters() {

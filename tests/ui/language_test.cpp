@@ -17,10 +17,14 @@
 #include "shell/resources.h"
 #include "shell/settings.h"
 #include "test_suites.h"
+#include "ui/about_dialog.h"
+#include "ui/color_picker.h"
 #include "ui/command_set.h"
 #include "ui/find_bar.h"
+#include "ui/font_chooser.h"
 #include "ui/function_key_bar.h"
 #include "ui/language_dialog.h"
+#include "ui/options_sheet.h"
 #include "ui/resource_text.h"
 #include "ui/toolkit_translation.h"
 #include "window_fixture.h"
@@ -223,8 +227,10 @@ class LanguageWindowTest : public QObject {
   }
 };
 
-// Drives the window through what loads resources: its menus, the bars,
-// scroll mode, a running command, the file dialogs and the language dialog.
+// Drives the window through what loads resources: its menus, the bars and
+// the find bar's soft keys, scroll mode, a running command, the file
+// dialogs, the language dialog, the options sheet with its font chooser
+// and colour picker, and About.
 void LoadEveryWindowResource() {
   tessera::ui::MainWindow window;
   window.show();
@@ -235,7 +241,9 @@ void LoadEveryWindowResource() {
     for (QMenu* sub : menu->findChildren<QMenu*>()) Texts(sub);
   }
   view->ShowFunctionKeyBar(true);
+  QApplication::setActiveWindow(&window);
   view->ShowFindBar(true);
+  QCoreApplication::processEvents();
   view->ShowFindBar(false);
   // A command that shows the running label, then scroll mode.
   view->console()->ReplaceInput(u"echo x", true);
@@ -255,6 +263,10 @@ void LoadEveryWindowResource() {
     if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) dialog->reject();
   });
   window.commands()->Run(32856);
+  tessera::ui::OptionsSheet sheet(&window);
+  tessera::ui::FontChooser chooser(tessera::ui::ReadFontEntry(0), &window);
+  tessera::ui::ColorPicker picker(Qt::red, &window);
+  tessera::ui::AboutDialog about(0, &window);
 }
 
 class ResourceCompletenessTest : public QObject {

@@ -1,9 +1,13 @@
 // Menus and keys built from the menu and accelerator resources.
+#include <QApplication>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
+#include <functional>
 
+#include "menu_actions.h"
 #include "shell/output.h"
 #include "test_suites.h"
 #include "ui/command_set.h"
@@ -11,22 +15,10 @@
 #include "ui/function_key_bar.h"
 #include "window_fixture.h"
 
+using tessera::testing::ActionOf;
 using tessera::testing::WindowFixture;
 
 namespace {
-
-// The action of a command in a menu or its submenus.
-QAction* ActionOf(QMenu* menu, std::uint32_t command) {
-  emit menu->aboutToShow();
-  for (QAction* action : menu->actions()) {
-    if (QMenu* sub = action->menu()) {
-      if (QAction* found = ActionOf(sub, command)) return found;
-    } else if (!action->isSeparator() && action->data().value<std::uint32_t>() == command) {
-      return action;
-    }
-  }
-  return nullptr;
-}
 
 class ResourceMenuTest : public QObject {
   Q_OBJECT
@@ -42,11 +34,25 @@ class ResourceMenuTest : public QObject {
     QVERIFY(ActionOf(menu, 37016)->text().endsWith(QStringLiteral("(&2)\tCtrl+2")));
     QVERIFY(ActionOf(menu, 37016)->isChecked());
     QVERIFY(ActionOf(menu, 32856)->isEnabled());
-    // Options and the help pages are not part of this window yet.
-    for (std::uint32_t unhandled : {37004u, 57666u, 37020u, 57664u}) {
-      QAction* action = ActionOf(menu, unhandled);
+    // Every item of the main menu has its command: with nothing selected
+    // only the editing commands that need a selection are greyed.
+    QApplication::clipboard()->setText(QStringLiteral("x"));
+    const QList<std::uint32_t> needSelection{57635, 57634, 32841};
+    std::function<void(QMenu*)> check = [&](QMenu* each) {
+      emit each->aboutToShow();
+      for (QAction* action : each->actions()) {
+        if (action->menu()) {
+          check(action->menu());
+        } else if (!action->isSeparator() && action->isVisible()) {
+          const auto id = action->data().value<std::uint32_t>();
+          QVERIFY2(action->isEnabled() != needSelection.contains(id), qPrintable(action->text()));
+        }
+      }
+    };
+    check(menu);
+    for (std::uint32_t item : {37004u, 57666u, 37020u, 57664u, 57665u}) {
+      QAction* action = ActionOf(menu, item);
       QVERIFY(action);
-      QVERIFY(!action->isEnabled());
       QVERIFY(!action->text().contains(QChar(u'\t')));
     }
   }
@@ -56,7 +62,9 @@ class ResourceMenuTest : public QObject {
     QMenu* menu = f.window().menus().menu;
     QVERIFY(ActionOf(menu, 57665)->isEnabled());
     tessera::Session().commandRunning = true;
-    for (std::uint32_t command : {57665u, 37003u, 32853u, 32856u}) {
+    f.window().recentFiles().Add(u"\\My Documents\\notes.txt");
+    for (std::uint32_t command :
+         {57665u, 37003u, 32853u, 32856u, 37004u, 57666u, 37020u, 57664u, 57616u}) {
       QVERIFY(!ActionOf(menu, command)->isEnabled());
       QVERIFY(!f.window().commands()->Run(command));
     }

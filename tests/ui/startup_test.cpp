@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "box_answers.h"
 #include "launch/process_table.h"
 #include "platform/shared_memory.h"
 #include "platform/single_instance.h"
@@ -24,29 +25,6 @@
 
 namespace tessera::testing {
 namespace {
-
-// Clicks a button of each message box that comes up, in order; keeps the
-// texts it saw.
-class BoxAnswers : public QObject {
- public:
-  explicit BoxAnswers(std::vector<QMessageBox::StandardButton> buttons)
-      : buttons_(std::move(buttons)) {
-    timer_.setInterval(20);
-    connect(&timer_, &QTimer::timeout, this, [this] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (!box || next_ >= buttons_.size()) return;
-      texts.append(box->text());
-      box->button(buttons_[next_++])->click();
-    });
-    timer_.start();
-  }
-  QStringList texts;
-
- private:
-  std::vector<QMessageBox::StandardButton> buttons_;
-  std::size_t next_ = 0;
-  QTimer timer_;
-};
 
 void LinkTestProgram(TempRoot& root) {
   std::filesystem::create_symlink(TPROG_EXE, root.Host("\\Windows\\tprog.exe"));

@@ -8,3 +8,5 @@ int RunWindowStartTests(int argc, char** argv);
 int RunLanguageTests(int argc, char** argv);
 int RunResourceMenuTests(int argc, char** argv);
 int RunWindowLeakTests(int argc, char** argv);
+int RunFrameTests(int argc, char** argv);
+int RunOptionsTests(int argc, char** argv);

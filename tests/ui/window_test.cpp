@@ -600,6 +600,8 @@ int main(int argc, char** argv) {
   failures += RunLanguageTests(argc, argv);
   failures += RunResourceMenuTests(argc, argv);
   failures += RunWindowLeakTests(argc, argv);
+  failures += RunFrameTests(argc, argv);
+  failures += RunOptionsTests(argc, argv);
   return failures == 0 ? 0 : 1;
 }
 
