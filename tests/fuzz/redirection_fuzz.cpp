@@ -15,9 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::u16string text = fuzz::InputText(data, size);
   fuzz::FuzzShell shell(/*resetDevice=*/false);
   shell.context().Set(u"CUR DIR", u"\\My Documents");
-  const RedirectSpec spec = ParseRedirections(text, shell.context());
-  FUZZ_REQUIRE(spec.inputPath.empty() || spec.inputPath[0] == u'\\');
-  FUZZ_REQUIRE(spec.outputPath.empty() || spec.outputPath[0] == u'\\');
-  FUZZ_REQUIRE(spec.argumentText.size() <= text.size());
+  const RedirectSpec parsed = ParseRedirections(text, shell.context());
+  FUZZ_REQUIRE(parsed.inputPath.empty() || parsed.inputPath[0] == u'\\');
+  FUZZ_REQUIRE(parsed.outputPath.empty() || parsed.outputPath[0] == u'\\');
+  FUZZ_REQUIRE(parsed.argumentText.size() <= text.size());
   return 0;
 }
