@@ -292,6 +292,10 @@ Result<Registry> OpenRegistryAt(const std::string& hostPath) {
                             "PRAGMA synchronous = FULL", "PRAGMA foreign_keys = ON"}) {
     if (Status done = db->Exec(setup); !done) return done.error();
   }
+  // The write-ahead log and its index stay when the last shell closes: every
+  // start would otherwise create and every end delete both files again.
+  int persist = 1;
+  sqlite3_file_control(raw, "main", SQLITE_FCNTL_PERSIST_WAL, &persist);
   WriteTransaction transaction(*db);
   if (!transaction.began()) return transaction.began().error();
   if (Status done = db->Exec(kSchema); !done) return done.error();
