@@ -45,6 +45,9 @@ void ChooseStartupLanguage(std::uint16_t userLanguage) {
   // A stored choice that no longer loads is left as it is: the user chose
   // once, and the program's own resources serve until they choose again.
   if (ReadSettingInt(kSettingsSection, u"UI_LANG_ID", 0) != 0) return;
+  // A locale that names no language (C, POSIX, none) prefers no library:
+  // the libraries are not loaded only to find that out on every start.
+  if (userLanguage == 0) return;
   const LanguageList list = EnumerateLanguages(userLanguage);
   if (list.paths.size() <= 1 || list.preferred.empty()) return;
   LanguageProbe probe = ProbeLanguage(list.preferred);
