@@ -16,12 +16,14 @@ std::uint64_t SpreadBytes(std::uint32_t bytes) {
   return (x | (x << 8)) & 0x00FF00FF00FF00FFull;
 }
 
-}  // namespace
-
-std::u16string Utf8ToUtf16(std::string_view in) {
+// Decodes into out. At a broken sequence the strict decoder stops and gives
+// its index; the other writes U+FFFD for it and goes on. npos: none broken.
+template <bool kStrict>
+std::size_t DecodeUtf8(std::string_view in, std::u16string& out) {
   // No byte gives more than one unit (four bytes give two), so the result
   // is written straight into a buffer of the input's length.
-  std::u16string out(in.size(), u'\0');
+  out.assign(in.size(), u'\0');
+  std::size_t firstBroken = std::string_view::npos;
   char16_t* dst = out.data();
   const auto* src = reinterpret_cast<const unsigned char*>(in.data());
   const std::size_t size = in.size();
@@ -56,6 +58,8 @@ std::u16string Utf8ToUtf16(std::string_view in) {
     } else if ((b & 0xF8) == 0xF0) {
       extra = 3, cp = b & 0x07, min = 0x10000;
     } else {
+      if (kStrict) return i;
+      if (firstBroken == std::string_view::npos) firstBroken = i;
       *dst++ = kReplacement;
       ++i;
       continue;
@@ -70,6 +74,8 @@ std::u16string Utf8ToUtf16(std::string_view in) {
       cp = (cp << 6) | (src[j] & 0x3F);
     }
     if (!good || cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+      if (kStrict) return i;
+      if (firstBroken == std::string_view::npos) firstBroken = i;
       *dst++ = kReplacement;
       i = j;  // the bytes read so far form one broken sequence
       continue;
@@ -84,7 +90,19 @@ std::u16string Utf8ToUtf16(std::string_view in) {
     i = j;
   }
   out.resize(static_cast<std::size_t>(dst - out.data()));
+  return firstBroken;
+}
+
+}  // namespace
+
+std::u16string Utf8ToUtf16(std::string_view in) {
+  std::u16string out;
+  DecodeUtf8<false>(in, out);
   return out;
+}
+
+bool Utf8ToUtf16IfValid(std::string_view in, std::u16string& out) {
+  return DecodeUtf8<true>(in, out) == std::string_view::npos;
 }
 
 std::size_t FirstInvalidUtf8(std::string_view in) {

@@ -13,6 +13,9 @@ std::string Utf16ToUtf8(std::u16string_view utf16);
 // sequence, an overlong form, a surrogate, past U+10FFFF); npos when the
 // bytes are valid UTF-8.
 std::size_t FirstInvalidUtf8(std::string_view utf8);
+// Utf8ToUtf16 in one pass for text that must be valid: false (out then
+// holds no meaningful text) at the first broken sequence.
+bool Utf8ToUtf16IfValid(std::string_view utf8, std::u16string& out);
 inline bool IsValidUtf8(std::string_view utf8) {
   return FirstInvalidUtf8(utf8) == std::string_view::npos;
 }

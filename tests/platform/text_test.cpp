@@ -29,6 +29,23 @@ TEST(TextUtf8, MalformedInputBecomesReplacementAndGoesOn) {
   EXPECT_EQ(Utf8ToUtf16("\xf4\x90\x80\x80"), u"\ufffd");  // past U+10FFFF
 }
 
+// The one-pass decoder for text that must be valid agrees with checking
+// first and decoding after, whatever the bytes.
+TEST(TextUtf8, DecodingOnlyValidTextAgreesWithCheckingFirst) {
+  for (const std::string bytes :
+       {std::string(), std::string("plain ascii, longer than eight bytes"),
+        std::string("a\xc3\xa9\xe6\x97\xa5\xf0\x9f\x98\x80z"),
+        std::string("a\xff"
+                    "b"),
+        std::string("\xe6\x97"), std::string("12345678\xc0\xaf"), std::string("\xed\xa0\x80"),
+        std::string("\xf4\x90\x80\x80"), std::string("ok\xe3\x81\x82\x82\xa0")}) {
+    std::u16string decoded = u"left over";
+    const bool valid = Utf8ToUtf16IfValid(bytes, decoded);
+    EXPECT_EQ(valid, IsValidUtf8(bytes)) << bytes;
+    if (valid) EXPECT_EQ(decoded, Utf8ToUtf16(bytes)) << bytes;
+  }
+}
+
 // Long random texts from pieces whose decoding is known on its own:
 // characters of every length, stray and cut-off bytes among them.
 TEST(TextUtf8, LongMixedTextsDecodePieceByPiece) {

@@ -47,12 +47,14 @@ int ToolCodePage() {
 DecodedText DecodeMultiByteText(std::string_view bytes, int codePage) {
   DecodedText decoded;
   const bool guess = codePage == kCodePageUtf8OrAnsi;
-  const bool utf8 = guess ? platform::IsValidUtf8(bytes) : codePage == platform::kCodePageUtf8;
+  std::u16string& text = decoded.text;
+  // Guessing decodes as UTF-8 right away: one pass when the bytes are valid.
+  const bool utf8 =
+      guess ? platform::Utf8ToUtf16IfValid(bytes, text) : codePage == platform::kCodePageUtf8;
   if (guess) codePage = utf8 ? platform::kCodePageUtf8 : platform::AnsiCodePage();
   decoded.codePage = codePage;
-  std::u16string& text = decoded.text;
   if (utf8) {
-    text = platform::Utf8ToUtf16(bytes);
+    if (!guess) text = platform::Utf8ToUtf16(bytes);
   } else {
     std::size_t undecodable = std::string_view::npos;
     auto wide = platform::MultiByteToWide(bytes, codePage, &undecodable);
