@@ -139,7 +139,7 @@ TEST_F(LimitsTest, TreesDeeperThanThePathLimitAreWalkedWithoutOverrun) {
 
   const std::string listing = Run("DIR /S /B \\deep");
   EXPECT_NE(listing.find("f.txt"), std::string::npos);
-  for (const std::string& line :
+  for (const char* line :
        {"ATTRIB +R \\deep\\*.*", "COPY \\deep \\copy", "DIR /S \\", "MOVE \\deep \\moved"}) {
     Run(line);  // whatever each reaches, nothing past the limit is named wrongly
   }

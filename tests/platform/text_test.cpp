@@ -32,7 +32,7 @@ TEST(TextUtf8, MalformedInputBecomesReplacementAndGoesOn) {
 // The one-pass decoder for text that must be valid agrees with checking
 // first and decoding after, whatever the bytes.
 TEST(TextUtf8, DecodingOnlyValidTextAgreesWithCheckingFirst) {
-  for (const std::string bytes :
+  for (const std::string& bytes :
        {std::string(), std::string("plain ascii, longer than eight bytes"),
         std::string("a\xc3\xa9\xe6\x97\xa5\xf0\x9f\x98\x80z"),
         std::string("a\xff"
@@ -42,7 +42,9 @@ TEST(TextUtf8, DecodingOnlyValidTextAgreesWithCheckingFirst) {
     std::u16string decoded = u"left over";
     const bool valid = Utf8ToUtf16IfValid(bytes, decoded);
     EXPECT_EQ(valid, IsValidUtf8(bytes)) << bytes;
-    if (valid) EXPECT_EQ(decoded, Utf8ToUtf16(bytes)) << bytes;
+    if (valid) {
+      EXPECT_EQ(decoded, Utf8ToUtf16(bytes)) << bytes;
+    }
   }
 }
 
