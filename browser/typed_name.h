@@ -36,7 +36,8 @@ struct TypedName {
 // and select-path modes (the caller creates it) and not found when opening,
 // or when the text ends in '\' and so asks for a folder. '*' or '?' in the
 // last component make it patterns (separated by ';') for the folder before it.
-TypedName InterpretTypedName(BrowseMode mode, std::u16string_view folder, std::u16string_view typed);
+TypedName InterpretTypedName(BrowseMode mode, std::u16string_view folder,
+                             std::u16string_view typed);
 
 // A device path as the browser shows it: "\" for the root (the empty text).
 std::u16string ShownPath(std::u16string_view path);

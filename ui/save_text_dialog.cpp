@@ -135,8 +135,8 @@ void SaveTextDialog::Browse() {
 void SaveTextDialog::accept() {
   save::SaveRequest request;
   request.typedName = ToU16(nameEdit_->text());
-  request.encoding = shiftJis_->isChecked() ? save::SaveEncoding::ShiftJis
-                                            : save::SaveEncoding::Unicode;
+  request.encoding =
+      shiftJis_->isChecked() ? save::SaveEncoding::ShiftJis : save::SaveEncoding::Unicode;
   request.text = text_;
   if (const ContextValue* current = GetCurrentDirectoryValue(context_))
     request.currentDirectory = current->value.value_or(u"");

@@ -45,12 +45,11 @@ void BrowserDialog::DeleteSelected() {
   std::vector<ListedName> rows;
   const std::vector<int> selected = SelectedRows();
   for (int row = 0; row < model_->rowCount(); ++row) {
-    rows.push_back({model_->Entry(row).fileName,
-                    std::binary_search(selected.begin(), selected.end(), row)});
+    rows.push_back(
+        {model_->Entry(row).fileName, std::binary_search(selected.begin(), selected.end(), row)});
   }
-  if (std::none_of(rows.begin(), rows.end(), [](const ListedName& row) {
-        return row.selected && IsPlainName(row.name);
-      }))
+  if (std::none_of(rows.begin(), rows.end(),
+                   [](const ListedName& row) { return row.selected && IsPlainName(row.name); }))
     return;
   MessageBoxPrompter prompter(this);
   FileOperations operations(prompter);

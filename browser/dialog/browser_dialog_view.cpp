@@ -80,19 +80,20 @@ void BrowserDialog::ApplySelectionMode() {
   detailView_->setSelectionMode(mode);
   if (mode == QAbstractItemView::SingleSelection) {
     const QModelIndex current = listView()->currentIndex();
-    const bool keep = current.isValid() && listView()->selectionModel()->isRowSelected(current.row(), {});
+    const bool keep =
+        current.isValid() && listView()->selectionModel()->isRowSelected(current.row(), {});
     listView()->selectionModel()->clearSelection();
     if (keep)
-      listView()->selectionModel()->select(current, QItemSelectionModel::Select |
-                                                        QItemSelectionModel::Rows);
+      listView()->selectionModel()->select(current,
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
   }
 }
 
 void BrowserDialog::BuildMenu() {
   commands_ = new ui::CommandSet(this);
   const auto anySelected = [this] { return !SelectedFileNames().empty(); };
-  commands_->Add(command::kUp, {.run = [this] { GoUp(); },
-                                .enabled = [this] { return folder_ != u"\\"; }});
+  commands_->Add(command::kUp,
+                 {.run = [this] { GoUp(); }, .enabled = [this] { return folder_ != u"\\"; }});
   commands_->Add(command::kRefresh, {.run = [this] { Refresh(); }});
   commands_->Add(command::kCut,
                  {.run = [this] { CutOrCopy(ClipboardMode::Cut); }, .enabled = anySelected});

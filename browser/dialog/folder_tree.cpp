@@ -88,9 +88,8 @@ void FolderTree::Fill(QTreeWidgetItem* item) {
   // Children that are gone go; the rest keep their state.
   for (int i = item->childCount(); i-- > 0;) {
     const std::u16string name = item->child(i)->text(0).toStdU16String();
-    const bool stays = std::any_of(names.begin(), names.end(), [&name](const std::u16string& n) {
-      return n == name;
-    });
+    const bool stays = std::any_of(names.begin(), names.end(),
+                                   [&name](const std::u16string& n) { return n == name; });
     if (!stays) delete item->takeChild(i);
   }
   EntryIcons icons;

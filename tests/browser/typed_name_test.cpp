@@ -1,7 +1,8 @@
 // What a name typed into the browser's name field asks for.
+#include "browser/typed_name.h"
+
 #include <gtest/gtest.h>
 
-#include "browser/typed_name.h"
 #include "browser_fixture.h"
 
 namespace tessera::browser::testing {

@@ -1,11 +1,12 @@
 // Saving console text on a scratch device root: the checks of the name,
 // the questions asked, the folders made on the way and the bytes written.
+#include "ui/save/save_text.h"
+
 #include <gtest/gtest.h>
 
 #include "browser/browser_fixture.h"
 #include "ui/save/log_name.h"
 #include "ui/save/save_encoding.h"
-#include "ui/save/save_text.h"
 
 namespace tessera::save {
 namespace {
@@ -38,8 +39,7 @@ TEST_F(SaveTextTest, UnicodeIsTheMarkThenUtf16LittleEndian) {
 
 TEST_F(SaveTextTest, ShiftJisHasNoMarkAndKeepsTheLineEnds) {
   // The tests run with the device's ANSI code page 932.
-  EXPECT_EQ(Save("\\sj.txt", u"a\u3042\r\nb", SaveEncoding::ShiftJis).outcome,
-            SaveOutcome::Saved);
+  EXPECT_EQ(Save("\\sj.txt", u"a\u3042\r\nb", SaveEncoding::ShiftJis).outcome, SaveOutcome::Saved);
   EXPECT_EQ(Read("\\sj.txt"), "a\x82\xA0\r\nb");
 }
 
@@ -47,8 +47,8 @@ TEST_F(SaveTextTest, CharactersShiftJisCannotHoldAreNamedBeforeAnythingIsWritten
   prompter_.answers = {MessageBoxAnswer::No};
   EXPECT_EQ(Save("\\lost.txt", u"x\uD55Cy", SaveEncoding::ShiftJis).outcome, SaveOutcome::Stay);
   ASSERT_EQ(prompter_.asked.size(), 1u);
-  EXPECT_EQ(prompter_.asked[0].text, PromptText(text::kCharactersLostQuestion,
-                                                "\xED\x95\x9C (U+D55C)"));
+  EXPECT_EQ(prompter_.asked[0].text,
+            PromptText(text::kCharactersLostQuestion, "\xED\x95\x9C (U+D55C)"));
   EXPECT_FALSE(Exists("\\lost.txt"));
   prompter_.answers = {MessageBoxAnswer::Yes};
   EXPECT_EQ(Save("\\lost.txt", u"x\uD55Cy", SaveEncoding::ShiftJis).outcome, SaveOutcome::Saved);
@@ -65,8 +65,7 @@ TEST_F(SaveTextTest, ARelativeNameJoinsTheCurrentDirectory) {
 
 TEST_F(SaveTextTest, AnEmptyNameOrNoCurrentDirectoryIsRefused) {
   EXPECT_EQ(Save("   ").outcome, SaveOutcome::Stay);
-  EXPECT_EQ(Save("out.txt", u"ab", SaveEncoding::Unicode, std::nullopt).outcome,
-            SaveOutcome::Stay);
+  EXPECT_EQ(Save("out.txt", u"ab", SaveEncoding::Unicode, std::nullopt).outcome, SaveOutcome::Stay);
   ASSERT_EQ(prompter_.asked.size(), 2u);
   EXPECT_EQ(prompter_.asked[0].text, PromptText(text::kNameMissing));
   EXPECT_EQ(prompter_.asked[0].icon, MessageBoxIcon::Error);
@@ -77,9 +76,9 @@ TEST_F(SaveTextTest, AnEmptyNameOrNoCurrentDirectoryIsRefused) {
 TEST_F(SaveTextTest, EachMissingFolderIsAskedForAndCreatedFromTheRootDown) {
   prompter_.answers = {MessageBoxAnswer::Yes, MessageBoxAnswer::Yes};
   EXPECT_EQ(Save("\\A\\B\\log.txt").outcome, SaveOutcome::Saved);
-  EXPECT_EQ(prompter_.Texts(), (std::vector<std::string>{
-                                   PromptText(text::kCreateFolderQuestion, "\\A"),
-                                   PromptText(text::kCreateFolderQuestion, "\\A\\B")}));
+  EXPECT_EQ(prompter_.Texts(),
+            (std::vector<std::string>{PromptText(text::kCreateFolderQuestion, "\\A"),
+                                      PromptText(text::kCreateFolderQuestion, "\\A\\B")}));
   EXPECT_TRUE(Exists("\\A\\B\\log.txt"));
 }
 
@@ -135,16 +134,14 @@ TEST_F(SaveTextTest, TheProposedNameSkipsExistingOnesUpTo1023) {
   Write("\\新規ログ(1).txt");
   EXPECT_EQ(ProposedLogName(u"\\"), u"新規ログ(2).txt");
   MakeFolder("\\Logs");
-  for (int n = 1; n < kLastLogNumber; ++n)
-    Write("\\Logs\\新規ログ(" + std::to_string(n) + ").txt");
+  for (int n = 1; n < kLastLogNumber; ++n) Write("\\Logs\\新規ログ(" + std::to_string(n) + ").txt");
   EXPECT_EQ(ProposedLogName(u"\\Logs\\"), u"新規ログ(1023).txt");
   Write("\\Logs\\新規ログ(1023).txt");
   EXPECT_EQ(ProposedLogName(u"\\Logs"), u"新規ログ(1023).txt");
 }
 
 TEST(SaveEncodingText, LostCharactersAreListedWithTheirCodesUpToALimit) {
-  EXPECT_EQ(LostCharactersText({U'\U0001F600', 0xD800}),
-            u"\U0001F600 (U+1F600)  \uFFFD (U+D800)");
+  EXPECT_EQ(LostCharactersText({U'\U0001F600', 0xD800}), u"\U0001F600 (U+1F600)  \uFFFD (U+D800)");
   EXPECT_EQ(LostCharactersText({U'a', U'b', U'c'}, 2), u"a (U+0061)  b (U+0062)...");
 }
 
