@@ -1,5 +1,6 @@
 #include "browser/dialog/browser_dialog.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
@@ -22,8 +23,8 @@
 #include "browser/browser_paths.h"
 #include "browser/dialog/file_list_model.h"
 #include "browser/dialog/folder_tree.h"
-#include "browser/list_columns.h"
 #include "browser/dialog/message_box_prompter.h"
+#include "browser/list_columns.h"
 #include "ui/command_set.h"
 #include "ui/qt_text.h"
 #include "ui/resource_text.h"
@@ -153,8 +154,7 @@ void BrowserDialog::BuildLayout() {
   nameLabel->setBuddy(nameEdit_);
   filterLabel->setBuddy(filterBox_);
   okButton_ = new QPushButton(ui::WithoutHint(ui::MenuItemText(kDialogKeys, kOkKey)), this);
-  cancelButton_ =
-      new QPushButton(ui::WithoutHint(ui::MenuItemText(kDialogKeys, kCancelKey)), this);
+  cancelButton_ = new QPushButton(ui::WithoutHint(ui::MenuItemText(kDialogKeys, kCancelKey)), this);
   okButton_->setDefault(true);
   connect(okButton_, &QPushButton::clicked, this, &BrowserDialog::accept);
   connect(cancelButton_, &QPushButton::clicked, this, &BrowserDialog::reject);
@@ -166,7 +166,8 @@ void BrowserDialog::BuildLayout() {
   fields->addWidget(cancelButton_, 1, 2);
   fields->setColumnStretch(1, 1);
   column->addLayout(fields);
-  ui::ApplyDialogTexts(this, kBrowserDialog, {{kNameLabel, nameLabel}, {kFilterLabel, filterLabel}});
+  ui::ApplyDialogTexts(this, kBrowserDialog,
+                       {{kNameLabel, nameLabel}, {kFilterLabel, filterLabel}});
 
   setTabOrder(tree_, views_);
   setTabOrder(views_, nameEdit_);
@@ -199,11 +200,10 @@ void BrowserDialog::BuildViews() {
   for (std::size_t i = 0; i < kListColumns.size(); ++i)
     header->resizeSection(static_cast<int>(i), kListColumns[i].baseWidth * unit / 5);
   header->setSectionResizeMode(FileListModel::kNameColumn, QHeaderView::Stretch);
-  connect(header, &QHeaderView::sectionClicked, this, [this](int section) {
-    ChooseSortKey(section);
-  });
-  for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(iconView_),
-                                  static_cast<QAbstractItemView*>(detailView_)}) {
+  connect(header, &QHeaderView::sectionClicked, this,
+          [this](int section) { ChooseSortKey(section); });
+  for (QAbstractItemView* view :
+       {static_cast<QAbstractItemView*>(iconView_), static_cast<QAbstractItemView*>(detailView_)}) {
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -397,8 +397,8 @@ void BrowserDialog::SelectNames(const std::vector<std::u16string>& fileNames) {
     if (row < 0) continue;
     const QModelIndex index = model_->index(row, 0);
     if (first) {
-      selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
-                                            QItemSelectionModel::Rows);
+      selection->setCurrentIndex(index,
+                                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
       listView()->scrollTo(index);
       first = false;
     } else {
@@ -409,8 +409,7 @@ void BrowserDialog::SelectNames(const std::vector<std::u16string>& fileNames) {
 
 void BrowserDialog::OnCurrentRowChanged() {
   const QModelIndex current = listView()->currentIndex();
-  if (!current.isValid() || !listView()->selectionModel()->isRowSelected(current.row(), {}))
-    return;
+  if (!current.isValid() || !listView()->selectionModel()->isRowSelected(current.row(), {})) return;
   const ListEntry& entry = model_->Entry(current.row());
   if (entry.isParent()) return;
   // In save mode a folder does not take the place of the name to write.
@@ -418,12 +417,27 @@ void BrowserDialog::OnCurrentRowChanged() {
   nameEdit_->setText(ToQString(entry.data.name));
 }
 
+bool BrowserDialog::IsBrowserKey(const QKeyEvent& key) const {
+  const QKeySequence pressed(key.keyCombination());
+  for (const QAction* action : actions()) {
+    if (action->shortcuts().contains(pressed)) return true;
+  }
+  return false;
+}
+
 bool BrowserDialog::eventFilter(QObject* watched, QEvent* event) {
+  const bool inList = watched == iconView_ || watched == detailView_;
+  // The list would take Ctrl+C and the like for itself (copying its text);
+  // the browser's keys copy, cut and paste files.
+  if (event->type() == QEvent::ShortcutOverride && inList &&
+      IsBrowserKey(*static_cast<QKeyEvent*>(event))) {
+    event->ignore();
+    return true;
+  }
   if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
   const auto* key = static_cast<QKeyEvent*>(event);
   if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
     return QDialog::eventFilter(watched, event);
-  const bool inList = watched == iconView_ || watched == detailView_;
   switch (key->key()) {
     case Qt::Key_Backspace:
       GoUp();

@@ -20,6 +20,7 @@
 #include "browser/typed_name.h"
 
 class QAbstractItemView;
+class QKeyEvent;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -153,6 +154,8 @@ class BrowserDialog : public QDialog {
   // The device path a row stands for (a followed shortcut's target).
   std::u16string RowPath(int row) const;
   void FitToScreen();
+  // True for a key bound to one of the browser's commands.
+  bool IsBrowserKey(const QKeyEvent& key) const;
 
   BrowseMode mode_;
   std::u16string folder_ = u"\\";

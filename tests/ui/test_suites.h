@@ -7,3 +7,4 @@ int RunViewRuleTests(int argc, char** argv);
 int RunWindowStartTests(int argc, char** argv);
 int RunLanguageTests(int argc, char** argv);
 int RunResourceMenuTests(int argc, char** argv);
+int RunBrowserDialogTests(int argc, char** argv);

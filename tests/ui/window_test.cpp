@@ -599,6 +599,7 @@ int main(int argc, char** argv) {
   failures += RunWindowStartTests(argc, argv);
   failures += RunLanguageTests(argc, argv);
   failures += RunResourceMenuTests(argc, argv);
+  failures += RunBrowserDialogTests(argc, argv);
   return failures == 0 ? 0 : 1;
 }
 
