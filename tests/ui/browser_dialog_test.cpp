@@ -1,5 +1,7 @@
 // The file browser driven with keys and clicks in its three modes, and
 // the Save dialog writing files and refusing bad names.
+#include "browser/dialog/browser_dialog.h"
+
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
@@ -16,7 +18,6 @@
 #include <functional>
 
 #include "browser/browser_settings.h"
-#include "browser/dialog/browser_dialog.h"
 #include "browser/dialog/file_list_model.h"
 #include "shell/format.h"
 #include "shell/resources.h"
@@ -27,8 +28,8 @@
 #include "window_fixture.h"
 
 using tessera::browser::BrowseMode;
-using tessera::browser::BrowseRequest;
 using tessera::browser::BrowserDialog;
+using tessera::browser::BrowseRequest;
 using tessera::testing::Q;
 using tessera::testing::TempRoot;
 
