@@ -17,5 +17,9 @@ std::u16string WithTrailingSeparator(std::u16string_view folder);
 // True for a name an entry of a folder can carry: not empty, not "." or
 // "..", no separator.
 bool IsPlainName(std::u16string_view name);
+// The path ("\" for the root) with each component spelled as the device
+// has it, so that a folder typed in any case is shown as it is named.
+// Components from the first that does not exist on are kept as given.
+std::u16string DeviceSpelling(std::u16string_view path);
 
 }  // namespace tessera::browser

@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstdlib>
@@ -180,6 +181,12 @@ Result<std::u16string> MultiByteToWide(std::string_view bytes, int codePage,
 }
 
 Result<std::string> WideToMultiByte(std::u16string_view text, int codePage) {
+  std::vector<char32_t> unmapped;
+  return WideToMultiByte(text, codePage, unmapped);
+}
+
+Result<std::string> WideToMultiByte(std::u16string_view text, int codePage,
+                                    std::vector<char32_t>& unmapped) {
   if (codePage == kCodePageUtf16Le) return ToUtf16Le(text);
   iconv_t cd = Converter(codePage, false);
   if (cd == nullptr) return ErrorCode::InvalidParameter;
@@ -196,16 +203,22 @@ Result<std::string> WideToMultiByte(std::u16string_view text, int codePage) {
     const char* q = kQuestion;
     std::size_t qLeft = sizeof kQuestion;
     Convert(cd, q, qLeft, out);
-    if (err == EINVAL) break;
     // Skip the whole character: a surrogate pair is one.
     const auto unit = static_cast<char16_t>(static_cast<unsigned char>(in[0]) |
                                             (static_cast<unsigned char>(in[1]) << 8));
+    char32_t character = unit;
     std::size_t skip = 2;
     if (unit >= 0xD800 && unit <= 0xDBFF && inLeft >= 4) {
       const auto next = static_cast<char16_t>(static_cast<unsigned char>(in[2]) |
                                               (static_cast<unsigned char>(in[3]) << 8));
-      if (next >= 0xDC00 && next <= 0xDFFF) skip = 4;
+      if (next >= 0xDC00 && next <= 0xDFFF) {
+        skip = 4;
+        character = 0x10000 + ((char32_t{unit} - 0xD800) << 10) + (char32_t{next} - 0xDC00);
+      }
     }
+    if (std::find(unmapped.begin(), unmapped.end(), character) == unmapped.end())
+      unmapped.push_back(character);
+    if (err == EINVAL) break;
     in += skip;
     inLeft -= skip;
   }

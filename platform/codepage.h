@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/result.h"
 
@@ -27,6 +28,11 @@ Result<std::u16string> MultiByteToWide(std::string_view bytes, int codePage,
 // UTF-16 to bytes in the given code page; characters without a mapping
 // become '?'.
 Result<std::string> WideToMultiByte(std::u16string_view text, int codePage);
+// The same, and `unmapped` receives each character that became '?' (a
+// surrogate pair, or a lone surrogate, as one), once, in the order of its
+// first appearance, so that a caller can tell the user what would be lost.
+Result<std::string> WideToMultiByte(std::u16string_view text, int codePage,
+                                    std::vector<char32_t>& unmapped);
 
 // Shorthands for the ANSI code page; an unknown page yields empty output.
 std::u16string AnsiToWide(std::string_view bytes);

@@ -1,12 +1,14 @@
-// Choosing a file of the device for Open and Select Path, with the plain
-// file dialog of the toolkit: it starts in a device folder, filters with a
-// device filter text and gives back a device path.
+// Choosing a file or folder of the device with the shell's own file
+// browser: the one way the window asks for a path (Open, Select Path, the
+// function-key bar's "...", the Save dialog's "..." and the options sheet).
 #pragma once
 
-#include <QStringList>
+#include <QString>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "browser/typed_name.h"
 
 class QWidget;
 
@@ -17,12 +19,20 @@ struct DeviceFileChoice {
   bool isDirectory = false;
 };
 
-// A filter text of the device ("Programs (*.BAT;*.EXE)|*.BAT;*.EXE|All (*.*)|*.*||")
-// as the toolkit's name filters. "*.*" matches every name, with a dot or not.
-QStringList NameFiltersOf(std::u16string_view filter);
+struct DeviceFileRequest {
+  browser::BrowseMode mode = browser::BrowseMode::Open;
+  QString title;
+  // A filter text of the device ("Programs (*.BAT;*.EXE)|*.BAT;*.EXE|All (*.*)|*.*||").
+  std::u16string filter;
+  std::u16string folder;        // where the browser starts
+  std::u16string proposedName;  // save mode: the name offered
+};
 
 // filterIndex counts from 1 and is updated to the filter chosen. Nothing
-// when the dialog is cancelled or the choice lies outside the device.
+// when the browser is cancelled.
+std::optional<DeviceFileChoice> ChooseDeviceFile(QWidget* parent, const DeviceFileRequest& request,
+                                                 int& filterIndex);
+// A file (or, with an empty name, the folder shown) to open.
 std::optional<DeviceFileChoice> ChooseDeviceFile(QWidget* parent, const QString& title,
                                                  std::u16string_view filter,
                                                  std::u16string_view folder, int& filterIndex);

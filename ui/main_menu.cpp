@@ -38,6 +38,7 @@ constexpr std::uint32_t kLanguage = 32856;
 constexpr std::uint32_t kExit = 57665;
 constexpr std::uint32_t kMenuPopup = 37022;
 constexpr std::uint32_t kOpen = 57601;
+constexpr std::uint32_t kSave = 57603;
 constexpr std::uint32_t kFunctionBarKey = 37005;
 constexpr std::uint32_t kCaseSensitiveKey = 37008;
 constexpr std::uint32_t kCaseSensitive = 32835;
@@ -64,6 +65,7 @@ void AddConsoleCommands(CommandSet& commands, TesseraView* view) {
   commands.Add(cmd::kSelectPath, {.run = [view] { view->SelectPath(); }});
   commands.Add(cmd::kFind, {.run = [view] { view->Find(); }});
   commands.Add(cmd::kOpen, {.run = [view] { view->OpenWithDialog(); }});
+  commands.Add(cmd::kSave, {.run = [view] { view->SaveText(); }});
   commands.Add(cmd::kCut, {.run = [console] { console->CutInInput(); },
                            .enabled =
                                [console] {

@@ -4,7 +4,8 @@
 // files of their own: view_bars (the bars, focus, soft key and title),
 // view_function_keys, view_scroll_mode (Enter and scroll mode), view_find,
 // view_history, view_edit_commands, view_display (font and word wrap),
-// view_files (Open and Select Path) and view_host (the interpreter's host).
+// view_files (Open and Select Path), view_save (saving the text) and
+// view_host (the interpreter's host).
 #pragma once
 
 #include <QElapsedTimer>
@@ -80,6 +81,10 @@ class TesseraView : public QWidget, public Host {
   ResultCode OpenRecentEntry(std::u16string_view entry);
   // Select Path: puts a chosen path and a blank at the caret.
   void SelectPath();
+  // Saves the selected text, or the whole console, to a file the user names.
+  void SaveText();
+  // The selection, or the whole console without one, with CR LF line ends.
+  std::u16string TextToSave() const;
   void CopyToCommandLine();
   // Walks the history: +1 older, -1 newer.
   void MoveInHistory(int step);

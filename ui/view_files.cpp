@@ -11,7 +11,6 @@ namespace tessera::ui {
 
 namespace {
 
-// The filter of the Open and Select Path dialogs without FILEFILTER.
 // The filters of the Select Path and Open dialogs without FILEFILTER.
 constexpr std::uint32_t kStringSelectPathFilter = 31001;
 constexpr std::uint32_t kStringOpenFilter = 31004;
@@ -53,9 +52,12 @@ void TesseraView::OpenWithDialog() {
 
 void TesseraView::SelectPath() {
   if (Session().commandRunning) return;
-  const auto choice =
-      ChooseDeviceFile(window(), WindowString(kTitleSelectPath),
-                       DialogFilter(kStringSelectPathFilter), DialogFolder(), filterIndex_);
+  DeviceFileRequest request;
+  request.mode = browser::BrowseMode::SelectPath;
+  request.title = WindowString(kTitleSelectPath);
+  request.filter = DialogFilter(kStringSelectPathFilter);
+  request.folder = DialogFolder();
+  const auto choice = ChooseDeviceFile(window(), request, filterIndex_);
   if (!choice) return;
   FocusConsole();
   std::u16string text = choice->path;

@@ -202,12 +202,13 @@ TEST(ResourceTables, TheProgramHasTheResourcesOfEveryWindowAndDialog) {
        {100u, 109u, 112u, 113u, 117u, 118u, 119u, 120u, 121u, 136u, 147u, 150u, 153u, 203u})
     EXPECT_NE(program.Dialog(dialog), nullptr) << "dialog " << dialog;
   EXPECT_NE(program.Accelerators(128), nullptr);
-  std::vector<std::uint32_t> strings{30023, 30029, 30030, 30044, 30400, 30401, 30507,
-                                     32802, 37000, 37004, 37006, 37502, 37503, 40024,
-                                     40038, 40042, 40043, 40050, 57344};
+  EXPECT_NE(program.Accelerators(137), nullptr);
+  std::vector<std::uint32_t> strings{30023, 30029, 30030, 30044, 30400, 30401, 30402,
+                                     30507, 32802, 37000, 37004, 37006, 37502, 37503,
+                                     40024, 40038, 40042, 40043, 40050, 57344};
   const std::pair<std::uint32_t, std::uint32_t> ranges[] = {
-      {30307, 30310}, {30317, 30319}, {30600, 30619}, {31001, 31006}, {32830, 32838},
-      {35000, 35009}, {37011, 37014}, {37027, 37029}, {40010, 40022}};
+      {30307, 30310}, {30317, 30319}, {30600, 30619}, {31001, 31004}, {31006, 31006},
+      {32830, 32838}, {35000, 35009}, {37011, 37014}, {37027, 37029}, {40010, 40023}};
   for (const auto& [first, last] : ranges) {
     for (std::uint32_t id = first; id <= last; ++id) strings.push_back(id);
   }

@@ -1,8 +1,7 @@
 // The function-key bar and the find bar from the keyboard, the menus, and
-// the file dialogs of Open and Select Path.
+// the file browser of Open and Select Path.
+#include <QComboBox>
 #include <QContextMenuEvent>
-#include <QDir>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -10,17 +9,18 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "browser/dialog/browser_dialog.h"
 #include "menu_actions.h"
 #include "shell/message_catalogue.h"
 #include "shell/settings.h"
 #include "test_suites.h"
-#include "ui/device_file_dialog.h"
 #include "ui/find_bar.h"
 #include "ui/function_key_bar.h"
 #include "ui/menu_hints.h"
 #include "ui/window_settings.h"
 #include "window_fixture.h"
 
+using tessera::browser::BrowserDialog;
 using tessera::testing::Q;
 using tessera::testing::WindowFixture;
 
@@ -28,19 +28,23 @@ namespace {
 
 QWidget* Focused() { return QApplication::focusWidget(); }
 
-// Answers the next file dialog: checks where it starts, then picks a file.
+// Answers the next file browser: checks the folder it shows, then types the
+// name of a file and presses OK.
 void ChooseInNextDialog(const QString& expectedFolder, const QString& file,
                         QStringList* filtersSeen) {
   QTimer::singleShot(0, [=] {
-    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    auto* dialog = qobject_cast<BrowserDialog*>(QApplication::activeModalWidget());
     if (!dialog) return;
-    if (filtersSeen) *filtersSeen = dialog->nameFilters();
-    if (dialog->directory().absolutePath() != QDir(expectedFolder).absolutePath()) {
+    if (filtersSeen) {
+      for (int i = 0; i < dialog->filterBox()->count(); ++i)
+        *filtersSeen << dialog->filterBox()->itemText(i);
+    }
+    if (Q(dialog->folder()) != expectedFolder) {
       dialog->reject();
       return;
     }
-    dialog->selectFile(file);
-    static_cast<QDialog*>(dialog)->accept();
+    dialog->nameEdit()->setText(file);
+    QTest::keyClick(dialog->nameEdit(), Qt::Key_Return);
   });
 }
 
@@ -251,17 +255,6 @@ class BarTest : public QObject {
     QCOMPARE(tessera::testing::ActionOf(menu, 37018)->text(), QStringLiteral("Font&4\tCtrl+4"));
   }
 
-  void DeviceFiltersBecomeNameFilters() {
-    using tessera::ui::NameFiltersOf;
-    QCOMPARE(NameFiltersOf(tessera::GetMessageText(112)),
-             QStringList({QStringLiteral("実行形式 (*.BAT *.EXE)"),
-                          QStringLiteral("すべてのファイル (*)")}));
-    QCOMPARE(NameFiltersOf(u"Text|*.txt;*.log"),
-             QStringList({QStringLiteral("Text (*.txt *.log)")}));
-    // Nothing usable: every file.
-    QCOMPARE(NameFiltersOf(u"||"), QStringList({QStringLiteral("* (*)")}));
-  }
-
   void SelectPathStartsInTheCurrentDirectoryAndQuotesBlanks() {
     WindowFixture f;
     f.root().WriteHostFile(f.root().Host("\\Docs\\my notes.txt"), "x");
@@ -269,8 +262,7 @@ class BarTest : public QObject {
     f.TypeLine(QStringLiteral("set FILEFILTER=Notes (*.txt)|*.txt||"));
     f.Type(QStringLiteral("type "));
     QStringList filters;
-    ChooseInNextDialog(QString::fromStdString(f.root().Host("\\Docs")),
-                       QStringLiteral("my notes.txt"), &filters);
+    ChooseInNextDialog(QStringLiteral("\\Docs"), QStringLiteral("my notes.txt"), &filters);
     f.view()->SelectPath();
     QCOMPARE(filters, QStringList({QStringLiteral("Notes (*.txt)")}));
     QCOMPARE(f.Input(), QStringLiteral("type \"\\Docs\\my notes.txt\" "));
@@ -283,8 +275,7 @@ class BarTest : public QObject {
     WindowFixture f;
     f.root().WriteHostFile(f.root().Host("\\GO.BAT"), "@echo off\r\necho opened and ran\r\n");
     // A fresh window stands at the root.
-    ChooseInNextDialog(QString::fromStdString(f.root().Host("\\")), QStringLiteral("GO.BAT"),
-                       nullptr);
+    ChooseInNextDialog(QStringLiteral("\\"), QStringLiteral("GO.BAT"), nullptr);
     f.Key(Qt::Key_O, Qt::ControlModifier);
     QVERIFY(f.Text().contains(QStringLiteral("\nopened and ran\n")));
     QCOMPARE(Q(f.view()->history().at(0)), QStringLiteral("CALL \\GO.BAT"));

@@ -195,8 +195,12 @@ class LanguageWindowTest : public QObject {
     QCOMPARE(texts.first(), QStringLiteral("选择路径(&S)...\tCtrl+R"));
     QVERIFY(texts.contains(QStringLiteral("编辑(&E)")));
     QVERIFY(texts.contains(QStringLiteral("退出(&X)")));
-    QMenu* edit = menu->actions().at(3)->menu();
+    QMenu* edit = nullptr;
+    for (QAction* action : menu->actions()) {
+      if (action->text() == QStringLiteral("编辑(&E)")) edit = action->menu();
+    }
     QVERIFY(edit);
+    QVERIFY(texts.contains(QStringLiteral("将所选文本保存到文件(&V)...\tCtrl+S")));
     QVERIFY(Texts(edit).contains(QStringLiteral("复制到命令行(&M)")));
     QVERIFY(Texts(window.menus().console).contains(QStringLiteral("全选(&A)\tCtrl+A")));
     // The bars' buttons, and the soft key and title as the focus moves.

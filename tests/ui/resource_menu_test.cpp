@@ -82,7 +82,6 @@ class ResourceMenuTest : public QObject {
     QCOMPARE(f.view()->fontIndex(), 3);
     // Keys of commands this window does not handle do nothing.
     f.Type(QStringLiteral("x"));
-    f.Key(Qt::Key_S, Qt::ControlModifier);
     f.Key(Qt::Key_9, Qt::ControlModifier);
     QCOMPARE(f.Input(), QStringLiteral("x"));
   }

@@ -10,3 +10,4 @@ int RunResourceMenuTests(int argc, char** argv);
 int RunWindowLeakTests(int argc, char** argv);
 int RunFrameTests(int argc, char** argv);
 int RunOptionsTests(int argc, char** argv);
+int RunBrowserDialogTests(int argc, char** argv);

@@ -602,6 +602,7 @@ int main(int argc, char** argv) {
   failures += RunWindowLeakTests(argc, argv);
   failures += RunFrameTests(argc, argv);
   failures += RunOptionsTests(argc, argv);
+  failures += RunBrowserDialogTests(argc, argv);
   return failures == 0 ? 0 : 1;
 }
 
