@@ -48,6 +48,17 @@ std::size_t DecodeUtf8(std::string_view in, std::u16string& out) {
       ++i;
       continue;
     }
+    // Three bytes, the rest of the first plane (Japanese text), read at once.
+    if ((b & 0xF0) == 0xE0 && i + 2 < size && (src[i + 1] & 0xC0) == 0x80 &&
+        (src[i + 2] & 0xC0) == 0x80) {
+      const char32_t unit =
+          (char32_t{b & 0x0Fu} << 12) | (char32_t{src[i + 1] & 0x3Fu} << 6) | (src[i + 2] & 0x3Fu);
+      if (unit >= 0x800 && (unit < 0xD800 || unit > 0xDFFF)) {
+        *dst++ = static_cast<char16_t>(unit);
+        i += 3;
+        continue;
+      }
+    }
     int extra = 0;
     char32_t cp = 0;
     char32_t min = 0;
