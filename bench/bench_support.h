@@ -25,37 +25,6 @@ namespace tessera::bench {
 // neighbour does not decide the result.
 inline constexpr int kRounds = 3;
 
-// Runs a program with standard input from /dev/null and standard output to
-// outPath; gives seconds.
-inline double TimeRun(const std::vector<std::string>& args,
-                      const std::string& outPath = "/dev/null") {
-  std::vector<char*> argv;
-  for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                   0644);
-  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-  const auto start = std::chrono::steady_clock::now();
-  pid_t pid = 0;
-  if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
-    std::fprintf(stderr, "cannot start %s\n", argv[0]);
-    std::exit(1);
-  }
-  int status = 0;
-  waitpid(pid, &status, 0);
-  const auto end = std::chrono::steady_clock::now();
-  posix_spawn_file_actions_destroy(&actions);
-  return std::chrono::duration<double>(end - start).count();
-}
-
-inline double Best(const std::vector<std::string>& args, const std::string& outPath = "/dev/null") {
-  double best = 1e30;
-  for (int i = 0; i < kRounds; ++i) best = std::min(best, TimeRun(args, outPath));
-  return best;
-}
-
 // One run of a program: wall time, the peak resident memory of the process
 // and its exit code.
 struct Measured {
@@ -100,6 +69,19 @@ inline Measured MeasureRun(const std::vector<std::string>& args,
   result.peakKiB = usage.ru_maxrss;
   result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   return result;
+}
+
+// Runs a program with standard input from /dev/null and standard output to
+// outPath; gives seconds.
+inline double TimeRun(const std::vector<std::string>& args,
+                      const std::string& outPath = "/dev/null") {
+  return MeasureRun(args, outPath).seconds;
+}
+
+inline double Best(const std::vector<std::string>& args, const std::string& outPath = "/dev/null") {
+  double best = 1e30;
+  for (int i = 0; i < kRounds; ++i) best = std::min(best, TimeRun(args, outPath));
+  return best;
 }
 
 inline double Median(std::vector<double> values) {
