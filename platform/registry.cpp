@@ -288,8 +288,11 @@ Result<Registry> OpenRegistryAt(const std::string& hostPath) {
   // takes effect while the file is still empty). WAL lets one shell read
   // while the other writes; FULL makes a returned change survive a crash of
   // the host too, not only of the process.
+  // The log is kept between sessions (below): a checkpoint cuts it back to
+  // a megabyte so that it does not keep the size of its largest day.
   for (const char* setup : {"PRAGMA encoding = 'UTF-16le'", "PRAGMA journal_mode = WAL",
-                            "PRAGMA synchronous = FULL", "PRAGMA foreign_keys = ON"}) {
+                            "PRAGMA journal_size_limit = 1048576", "PRAGMA synchronous = FULL",
+                            "PRAGMA foreign_keys = ON"}) {
     if (Status done = db->Exec(setup); !done) return done.error();
   }
   // The write-ahead log and its index stay when the last shell closes: every
