@@ -81,6 +81,13 @@ MainWindow::MainWindow(QWidget* parent)
   new WindowPlacement(this);
 }
 
+// While the base classes take the children down, focus moves and the view
+// still signals: none of that may reach this window's own slots any more.
+MainWindow::~MainWindow() {
+  disconnect(qApp, nullptr, this, nullptr);
+  if (view_) view_->disconnect(this);
+}
+
 void MainWindow::BuildMenu() {
   commands_ = new CommandSet(this);
   AddFrameCommands(*commands_, *this);

@@ -21,6 +21,7 @@ class MainWindow : public QMainWindow {
 
  public:
   explicit MainWindow(QWidget* parent = nullptr);
+  ~MainWindow() override;
   TesseraView* view() { return view_; }
   QPushButton* softKey() { return softKey_; }
   QPushButton* menuKey() { return menuKey_; }

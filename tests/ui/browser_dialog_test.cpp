@@ -36,30 +36,25 @@ using tessera::testing::TempRoot;
 namespace {
 
 // Runs act on the next modal widget of type T once it shows; with the
-// dialog open, the test's own code does not run until it closes.
+// dialog open, the test's own code does not run until it closes. Each try
+// schedules the next with what it knows, so nothing refers to itself.
 template <typename T>
-void WhenModal(std::function<void(T*)> act) {
-  auto tries = std::make_shared<int>(0);
-  auto poll = std::make_shared<std::function<void()>>();
-  *poll = [=] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (auto* wanted = qobject_cast<T*>(modal); wanted) {
+void WhenModal(std::function<void(T*)> act, int tries = 0) {
+  QTimer::singleShot(tries == 0 ? 0 : 10, [act = std::move(act), tries] {
+    if (auto* wanted = qobject_cast<T*>(QApplication::activeModalWidget()); wanted) {
       act(wanted);
       return;
     }
-    if (++*tries < 200) QTimer::singleShot(10, *poll);
-  };
-  QTimer::singleShot(0, *poll);
+    if (tries + 1 < 200) WhenModal<T>(act, tries + 1);
+  });
 }
 
 // Answers the next `count` message boxes with button (their default when
 // none is given) and keeps their texts.
 void AnswerMessages(QStringList* texts, int count,
-                    QMessageBox::StandardButton button = QMessageBox::NoButton) {
-  auto left = std::make_shared<int>(count);
-  auto tries = std::make_shared<int>(0);
-  auto poll = std::make_shared<std::function<void()>>();
-  *poll = [=] {
+                    QMessageBox::StandardButton button = QMessageBox::NoButton, int tries = 0) {
+  QTimer::singleShot(tries == 0 ? 0 : 10, [=] {
+    int left = count;
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box && box->isVisible() && !box->property("answered").toBool()) {
       box->setProperty("answered", true);
@@ -67,11 +62,10 @@ void AnswerMessages(QStringList* texts, int count,
       QAbstractButton* chosen =
           button == QMessageBox::NoButton ? box->defaultButton() : box->button(button);
       chosen ? chosen->click() : box->accept();
-      if (--*left == 0) return;
+      if (--left == 0) return;
     }
-    if (++*tries < 500) QTimer::singleShot(10, *poll);
-  };
-  QTimer::singleShot(0, *poll);
+    if (tries + 1 < 500) AnswerMessages(texts, left, button, tries + 1);
+  });
 }
 
 // Letters typed after a pause, so that they start a new search of the list.
