@@ -117,42 +117,9 @@ bool Utf8ToUtf16IfValid(std::string_view in, std::u16string& out) {
 }
 
 std::size_t FirstInvalidUtf8(std::string_view in) {
-  const auto* src = reinterpret_cast<const unsigned char*>(in.data());
-  const std::size_t size = in.size();
-  std::size_t i = 0;
-  while (i < size) {
-    while (i + 8 <= size) {
-      std::uint64_t word = 0;
-      std::memcpy(&word, src + i, sizeof word);
-      if ((word & 0x8080808080808080ull) != 0) break;
-      i += 8;
-    }
-    if (i >= size) break;
-    const unsigned char b = src[i];
-    if (b < 0x80) {
-      ++i;
-      continue;
-    }
-    int extra = 0;
-    char32_t cp = 0;
-    char32_t min = 0;
-    if ((b & 0xE0) == 0xC0) {
-      extra = 1, cp = b & 0x1F, min = 0x80;
-    } else if ((b & 0xF0) == 0xE0) {
-      extra = 2, cp = b & 0x0F, min = 0x800;
-    } else if ((b & 0xF8) == 0xF0) {
-      extra = 3, cp = b & 0x07, min = 0x10000;
-    } else {
-      return i;
-    }
-    for (int k = 1; k <= extra; ++k) {
-      if (i + k >= size || (src[i + k] & 0xC0) != 0x80) return i;
-      cp = (cp << 6) | (src[i + k] & 0x3F);
-    }
-    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return i;
-    i += static_cast<std::size_t>(extra) + 1;
-  }
-  return std::string_view::npos;
+  // The strict decoder finds it; what it decodes on the way is not needed.
+  std::u16string scratch;
+  return DecodeUtf8<true>(in, scratch);
 }
 
 void AppendUtf8(std::string& out, std::u16string_view in) {
