@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "platform/multibyte_decoder.h"
+#include "platform/text.h"
 
 namespace tessera::platform {
 
@@ -178,6 +179,21 @@ Result<std::u16string> MultiByteToWide(std::string_view bytes, int codePage,
     --inLeft;
   }
   return FromUtf16Le(wide);
+}
+
+GuessedText DecodeUtf8OrAnsi(std::string_view bytes) {
+  GuessedText guessed;
+  // Decoded as UTF-8 right away: one pass when the bytes are valid.
+  if (Utf8ToUtf16IfValid(bytes, guessed.text)) return guessed;
+  guessed.codePage = AnsiCodePage();
+  auto wide = MultiByteToWide(bytes, guessed.codePage, &guessed.undecodable);
+  if (wide) {
+    guessed.text = std::move(*wide);
+  } else {
+    guessed.text = Utf8ToUtf16(bytes);
+    guessed.undecodable = FirstInvalidUtf8(bytes);
+  }
+  return guessed;
 }
 
 Result<std::string> WideToMultiByte(std::u16string_view text, int codePage) {

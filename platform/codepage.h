@@ -34,6 +34,19 @@ Result<std::string> WideToMultiByte(std::u16string_view text, int codePage);
 Result<std::string> WideToMultiByte(std::u16string_view text, int codePage,
                                     std::vector<char32_t>& unmapped);
 
+// Bytes from outside the device whose code page nobody named (a file or a
+// stream from bash): UTF-8 when they are valid UTF-8, else the ANSI code
+// page. When neither reads them, `undecodable` is the index of the first
+// byte the ANSI code page could not read (of the first broken UTF-8 sequence
+// when iconv does not know that code page) and the text is not to be used.
+struct GuessedText {
+  std::u16string text;
+  int codePage = kCodePageUtf8;
+  std::size_t undecodable = std::string_view::npos;
+  bool ok() const { return undecodable == std::string_view::npos; }
+};
+GuessedText DecodeUtf8OrAnsi(std::string_view bytes);
+
 // Shorthands for the ANSI code page; an unknown page yields empty output.
 std::u16string AnsiToWide(std::string_view bytes);
 std::string WideToAnsi(std::u16string_view text);

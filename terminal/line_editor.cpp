@@ -9,13 +9,30 @@ namespace tessera::terminal {
 
 namespace {
 
-// Length of the UTF-8 sequence a lead byte starts.
+bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+
+// Length of the UTF-8 sequence a lead byte starts; 0 for a byte no
+// character begins with.
 std::size_t Utf8Length(unsigned char lead) {
   if (lead < 0x80) return 1;
-  if ((lead & 0xE0) == 0xC0) return 2;
+  if (lead >= 0xC2 && lead <= 0xDF) return 2;
   if ((lead & 0xF0) == 0xE0) return 3;
-  if ((lead & 0xF8) == 0xF0) return 4;
-  return 1;
+  if (lead >= 0xF0 && lead <= 0xF4) return 4;
+  return 0;
+}
+
+// Whether `next` may follow `lead` as the sequence's byte at `index`
+// (the second byte is narrowed so that no overlong form, surrogate or
+// value past U+10FFFF gets through).
+bool FitsUtf8(unsigned char lead, std::size_t index, unsigned char next) {
+  if (index == 1) {
+    if (lead == 0xE0) return next >= 0xA0 && next <= 0xBF;
+    if (lead == 0xED) return next >= 0x80 && next <= 0x9F;
+    if (lead == 0xF0) return next >= 0x90 && next <= 0xBF;
+    if (lead == 0xF4) return next >= 0x80 && next <= 0x8F;
+  }
+  return (next & 0xC0) == 0x80;
 }
 
 Key FunctionKey(int number) {
@@ -119,19 +136,23 @@ std::optional<Key> DecodeEscape(std::string& bytes) {
   }
 }
 
-bool IsWide(char16_t c) {
+bool IsWide(char32_t c) {
   return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) ||
          (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
          (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
-         (c >= 0xFFE0 && c <= 0xFFE6);
+         (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x1F300 && c <= 0x1F64F) ||
+         (c >= 0x1F900 && c <= 0x1F9FF) || (c >= 0x20000 && c <= 0x3FFFD);
 }
 
 }  // namespace
 
 std::size_t DisplayWidth(std::u16string_view text) {
   std::size_t width = 0;
-  for (char16_t c : text) {
-    if (c >= 0xDC00 && c <= 0xDFFF) continue;  // the second half of a pair
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char32_t c = text[i];
+    if (IsHighSurrogate(text[i]) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
+      c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+    }
     width += IsWide(c) ? 2 : 1;
   }
   return width;
@@ -169,14 +190,45 @@ std::optional<Key> DecodeKey(std::string& bytes) {
     bytes.erase(0, 1);
     return Simple(Key::Other);
   }
+  // A byte that cannot start or continue a character is refused alone, so
+  // that a good character after it is still typed.
   const std::size_t length = Utf8Length(b);
-  if (bytes.size() < length) return std::nullopt;
-  const std::u16string decoded = platform::Utf8ToUtf16(bytes.substr(0, length));
-  bytes.erase(0, length);
-  Key key;
-  key.kind = Key::Text;
-  key.character = decoded.empty() ? u'?' : decoded[0];
-  return key;
+  for (std::size_t i = 1; i < length; ++i) {
+    if (i >= bytes.size()) return std::nullopt;
+    if (!FitsUtf8(b, i, static_cast<unsigned char>(bytes[i]))) break;
+    if (i + 1 == length) {
+      Key key;
+      key.kind = Key::Text;
+      key.text = platform::Utf8ToUtf16(std::string_view(bytes).substr(0, length));
+      bytes.erase(0, length);
+      return key;
+    }
+  }
+  bytes.erase(0, 1);
+  if (length == 1) {
+    Key key;
+    key.kind = Key::Text;
+    key.text = std::u16string(1, static_cast<char16_t>(b));
+    return key;
+  }
+  return Simple(Key::NotText);
+}
+
+void EditBuffer::Left() {
+  if (cursor_ == 0) return;
+  --cursor_;
+  if (cursor_ > 0 && IsLowSurrogate(text_[cursor_]) && IsHighSurrogate(text_[cursor_ - 1])) {
+    --cursor_;
+  }
+}
+
+void EditBuffer::Right() {
+  if (cursor_ >= text_.size()) return;
+  ++cursor_;
+  if (cursor_ < text_.size() && IsLowSurrogate(text_[cursor_]) &&
+      IsHighSurrogate(text_[cursor_ - 1])) {
+    ++cursor_;
+  }
 }
 
 void EditBuffer::Insert(std::u16string_view text) {
@@ -185,12 +237,16 @@ void EditBuffer::Insert(std::u16string_view text) {
 }
 
 void EditBuffer::Backspace() {
-  if (cursor_ == 0) return;
-  text_.erase(--cursor_, 1);
+  const std::size_t end = cursor_;
+  Left();
+  text_.erase(cursor_, end - cursor_);
 }
 
 void EditBuffer::Delete() {
-  if (cursor_ < text_.size()) text_.erase(cursor_, 1);
+  const std::size_t start = cursor_;
+  Right();
+  text_.erase(start, cursor_ - start);
+  cursor_ = start;
 }
 
 void EditBuffer::Replace(std::u16string_view text) {
@@ -249,7 +305,10 @@ std::optional<std::u16string> LineEditor::ReadLine(const std::u16string& prompt)
     }
     switch (key->kind) {
       case Key::Text:
-        buffer.Insert(std::u16string(1, key->character));
+        buffer.Insert(key->text);
+        break;
+      case Key::NotText:
+        platform::WriteAll(outputFd_, "\a");
         break;
       case Key::Enter:
         platform::WriteAll(outputFd_, "\r\n");

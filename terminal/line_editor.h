@@ -25,29 +25,27 @@ struct Key {
     Function,
     Interrupt,
     EndOfInput,
+    NotText,  // bytes that are no UTF-8 character: refused, not typed
     Other
   };
   Kind kind = Other;
-  char16_t character = 0;  // with Text
-  int number = 0;          // with Function: 1..10
+  std::u16string text;  // with Text: one character (a surrogate pair beyond U+FFFF)
+  int number = 0;       // with Function: 1..10
 };
 
 // Takes one key from the front of bytes; none while a sequence is still
 // incomplete (more bytes are needed).
 std::optional<Key> DecodeKey(std::string& bytes);
 
-// The text being edited and its cursor.
+// The text being edited and its cursor; the cursor never stands inside a
+// surrogate pair.
 class EditBuffer {
  public:
   void Insert(std::u16string_view text);
   void Backspace();
   void Delete();
-  void Left() {
-    if (cursor_ > 0) --cursor_;
-  }
-  void Right() {
-    if (cursor_ < text_.size()) ++cursor_;
-  }
+  void Left();
+  void Right();
   void Home() { cursor_ = 0; }
   void End() { cursor_ = text_.size(); }
   void Replace(std::u16string_view text);

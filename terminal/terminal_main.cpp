@@ -6,6 +6,7 @@
 #include <string>
 
 #include "launch/process_table.h"
+#include "platform/codepage.h"
 #include "platform/terminal.h"
 #include "platform/termination.h"
 #include "platform/text.h"
@@ -58,11 +59,25 @@ void RunStartupBatch(ShellContext& context) {
   PrintPrompt(context);
 }
 
+// The exit code when typed text could not be read (the tools' code for it).
+constexpr int kUnreadableInputExit = 255;
+
+// Tells why text from bash is not run: neither UTF-8 nor the ANSI code page
+// reads it, and a line changed by guessing could do what nobody asked.
+void ReportUnreadable(int errorFd, const std::string& what, const platform::GuessedText& text,
+                      const std::string& notRun) {
+  platform::WriteAll(errorFd, "Tessera: " + what + " cannot be read: the byte at offset " +
+                                  std::to_string(text.undecodable) +
+                                  " is neither UTF-8 nor code page " +
+                                  std::to_string(text.codePage) + "; " + notRun + " not run\n");
+}
+
 // Reads typed lines until the end of input or EXIT; gives the exit code.
 int RunSession(TerminalConsole& console, TerminalHost& host,
                const platform::TerminalDescriptors& fds, ShellContext& context) {
   const bool interactive = platform::IsTerminal(fds.input) && platform::IsTerminal(fds.output);
   LineEditor editor(fds.input, fds.output, host.history());
+  std::size_t lineNumber = 0;
   for (;;) {
     if (host.closeRequested()) {
       if (CloseWithPrograms(false, console)) break;
@@ -79,8 +94,19 @@ int RunSession(TerminalConsole& console, TerminalHost& host,
       line = editor.ReadLine(console.LastLine());
       raw.reset();
     } else if (auto bytes = platform::ReadLine(fds.input)) {
+      ++lineNumber;
       if (!bytes->empty() && bytes->back() == '\r') bytes->pop_back();
-      line = platform::Utf8ToUtf16(*bytes);
+      platform::GuessedText typed = platform::DecodeUtf8OrAnsi(*bytes);
+      if (!typed.ok()) {
+        // What follows may depend on this line: the session ends here.
+        console.Flush();
+        if (!console.AtLineStart()) platform::WriteAll(fds.output, "\n");
+        ReportUnreadable(fds.error, "line " + std::to_string(lineNumber) + " of the input", typed,
+                         "it and the lines after it were");
+        CloseWithPrograms(true, console);
+        return kUnreadableInputExit;
+      }
+      line = std::move(typed.text);
     }
     if (platform::TerminationSignal() != 0) EndOnSignal(console);
     if (!line) {
@@ -146,12 +172,18 @@ int TerminalMain(int argc, char** argv) {
 
   int exitCode = 0;
   if (options.command) {
-    // As `bash -c` reads no start-up file, -c runs no start-up batch file.
-    RunTypedLine(platform::Utf8ToUtf16(*options.command), context);
-    console.Flush();
-    if (!console.AtLineStart()) platform::WriteAll(fds.output, "\n");
-    CloseWithPrograms(true, console);
-    exitCode = static_cast<int>(GetErrorLevel(context));
+    const platform::GuessedText command = platform::DecodeUtf8OrAnsi(*options.command);
+    if (command.ok()) {
+      // As `bash -c` reads no start-up file, -c runs no start-up batch file.
+      RunTypedLine(command.text, context);
+      console.Flush();
+      if (!console.AtLineStart()) platform::WriteAll(fds.output, "\n");
+      CloseWithPrograms(true, console);
+      exitCode = static_cast<int>(GetErrorLevel(context));
+    } else {
+      ReportUnreadable(fds.error, "the command after -c", command, "it was");
+      exitCode = kUnreadableInputExit;
+    }
   } else {
     RunStartupBatch(context);
     exitCode = RunSession(console, host, fds, context);

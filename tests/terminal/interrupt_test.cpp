@@ -143,3 +143,24 @@ TEST(TerminalFunctionKeys, FollowTheirSettings) {
 
 }  // namespace
 }  // namespace tessera
+
+namespace tessera {
+namespace {
+
+TEST(TerminalTyping, KeepsEveryCharacterAndRefusesBrokenBytesAudibly) {
+  testing::TempRoot root;
+  int terminal = -1;
+  const pid_t shell = StartOnTerminal(root, terminal);
+  ASSERT_GE(shell, 0);
+  ShellSession session{shell, terminal};
+  std::string seen;
+  ASSERT_TRUE(WaitFor(terminal, "\\>", seen));
+  seen.clear();
+  Type(terminal, "echo \xf0\xa0\xae\xb7\xff\xe9\xe9\x87\x8e\xe5\xae\xb6\r");
+  EXPECT_TRUE(WaitFor(terminal, "\r\n\xf0\xa0\xae\xb7\xe9\x87\x8e\xe5\xae\xb6\r\n", seen)) << seen;
+  EXPECT_NE(seen.find('\a'), std::string::npos) << seen;  // the refused bytes rang
+  EXPECT_TRUE(session.End());
+}
+
+}  // namespace
+}  // namespace tessera

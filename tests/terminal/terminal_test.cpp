@@ -76,6 +76,53 @@ TEST(LineEditor, IncompleteSequencesWait) {
   EXPECT_FALSE(DecodeKey(partial));
 }
 
+std::vector<Key> DecodeAll(std::string bytes) {
+  std::vector<Key> keys;
+  while (auto key = DecodeKey(bytes)) keys.push_back(*key);
+  EXPECT_TRUE(bytes.empty()) << "left undecoded: " << bytes.size() << " bytes";
+  return keys;
+}
+
+TEST(LineEditor, TypedBytesAreWholeCharactersOrRefused) {
+  // A character beyond U+FFFF comes as its surrogate pair, whole.
+  std::vector<Key> keys = DecodeAll("\xf0\xa0\xae\xb7x");
+  ASSERT_EQ(keys.size(), 2u);
+  EXPECT_EQ(keys[0].text, u"\U00020BB7");
+  EXPECT_EQ(keys[1].text, u"x");
+  // A byte no character starts with, a cut-off sequence, an overlong form,
+  // a surrogate, a value past U+10FFFF: each broken byte is refused alone,
+  // and the good character after it is still typed.
+  const std::pair<std::string, std::size_t> broken[] = {
+      {"\xff", 1}, {"\xe6\x97", 2}, {"\xc0\x80", 2}, {"\xed\xa0\x80", 3}, {"\xf4\x90\x80\x80", 4},
+  };
+  for (const auto& [bytes, refused] : broken) {
+    keys = DecodeAll(bytes + "a");
+    ASSERT_EQ(keys.size(), refused + 1) << bytes;
+    for (std::size_t i = 0; i < refused; ++i) EXPECT_EQ(keys[i].kind, Key::NotText) << bytes;
+    EXPECT_EQ(keys.back().kind, Key::Text);
+    EXPECT_EQ(keys.back().text, u"a");
+  }
+}
+
+TEST(LineEditor, SurrogatePairsMoveAndGoAsOne) {
+  EditBuffer buffer;
+  buffer.Insert(u"a\U00020BB7b");
+  buffer.Left();
+  buffer.Left();
+  EXPECT_EQ(buffer.cursor(), 1u);  // before the pair, not inside it
+  buffer.Right();
+  EXPECT_EQ(buffer.cursor(), 3u);
+  buffer.Backspace();
+  EXPECT_EQ(buffer.text(), u"ab");
+  buffer.Replace(u"\U0001F600\U00020BB7");
+  buffer.Home();
+  buffer.Delete();
+  EXPECT_EQ(buffer.text(), u"\U00020BB7");
+  EXPECT_EQ(buffer.cursor(), 0u);
+  // Wide characters beyond U+FFFF take two columns too.
+  EXPECT_EQ(DisplayWidth(u"a\U00020BB7\U0001F600"), 5u);
+}
+
 TEST(LineEditor, EditBuffer) {
   EditBuffer buffer;
   buffer.Insert(u"helo");

@@ -46,24 +46,20 @@ int ToolCodePage() {
 
 DecodedText DecodeMultiByteText(std::string_view bytes, int codePage) {
   DecodedText decoded;
-  const bool guess = codePage == kCodePageUtf8OrAnsi;
   std::u16string& text = decoded.text;
-  // Guessing decodes as UTF-8 right away: one pass when the bytes are valid.
-  const bool utf8 =
-      guess ? platform::Utf8ToUtf16IfValid(bytes, text) : codePage == platform::kCodePageUtf8;
-  if (guess) codePage = utf8 ? platform::kCodePageUtf8 : platform::AnsiCodePage();
-  decoded.codePage = codePage;
-  if (utf8) {
-    if (!guess) text = platform::Utf8ToUtf16(bytes);
+  if (codePage == kCodePageUtf8OrAnsi) {
+    platform::GuessedText guessed = platform::DecodeUtf8OrAnsi(bytes);
+    text = std::move(guessed.text);
+    decoded.codePage = guessed.codePage;
+    decoded.undecodable = guessed.undecodable;
   } else {
-    std::size_t undecodable = std::string_view::npos;
-    auto wide = platform::MultiByteToWide(bytes, codePage, &undecodable);
-    if (wide) {
+    decoded.codePage = codePage;
+    if (codePage == platform::kCodePageUtf8) {
+      text = platform::Utf8ToUtf16(bytes);
+    } else if (auto wide = platform::MultiByteToWide(bytes, codePage)) {
       text = std::move(*wide);
-      if (guess) decoded.undecodable = undecodable;
     } else {
       text = platform::Utf8ToUtf16(bytes);
-      if (guess) decoded.undecodable = platform::FirstInvalidUtf8(bytes);
     }
   }
   // Most text has no CR at all: nothing moves before the first one. Every
