@@ -1,8 +1,10 @@
 #include "ui/window_main.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
 #include <QSocketNotifier>
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -25,11 +27,9 @@ namespace tessera::ui {
 namespace {
 
 // Types each line into the console and runs it, as the user would.
-void RunLines(TesseraView& view, const QStringList& lines) {
-  for (const QString& line : lines) {
-    const std::u16string text(reinterpret_cast<const char16_t*>(line.utf16()),
-                              static_cast<std::size_t>(line.size()));
-    view.console()->ReplaceInput(text, true);
+void RunLines(TesseraView& view, const std::vector<std::u16string>& lines) {
+  for (const std::u16string& line : lines) {
+    view.console()->ReplaceInput(line, true);
     view.RunCommandLine();
   }
 }
@@ -49,15 +49,16 @@ int WindowMain(int argc, char** argv) {
   // The desktop entry and icon an installed copy puts into the menu.
   QGuiApplication::setDesktopFileName(QStringLiteral("tessera"));
   QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tessera")));
-  QStringList arguments = QApplication::arguments();
-  arguments.removeFirst();
+  // The bytes bash gave (the toolkit has taken its own options out of argv):
+  // a host path or a line to run is not passed through a guess at its text.
+  const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
   const ParsedWindowOptions parsed = ParseWindowOptions(arguments);
-  if (!parsed.error.isEmpty()) {
+  if (!parsed.error.empty()) {
     std::fprintf(
         stderr,
         "Tessera: %s\nusage: Tessera.exe [--root DIR] [--run LINE]... [--screenshot FILE]\n"
         "       Tessera.exe --tty ... (the terminal front end; see --help)\n",
-        qPrintable(parsed.error));
+        parsed.error.c_str());
     return 2;
   }
   const WindowOptions& options = parsed.options;
@@ -70,7 +71,7 @@ int WindowMain(int argc, char** argv) {
   // One window per device: a later start brings the first one to the front.
   // A screenshot is a picture of a fresh window, never a hand-over.
   std::optional<platform::WindowInstance> instance;
-  if (options.screenshot.isEmpty()) {
+  if (options.screenshot.empty()) {
     instance.emplace(platform::WindowInstance::Claim());
     if (instance->outcome() == platform::WindowInstance::Outcome::HandedOver) return 0;
   }
@@ -96,9 +97,9 @@ int WindowMain(int argc, char** argv) {
     QApplication::processEvents();
     window.view()->RunStartupBatch();
     RunLines(*window.view(), options.lines);
-    if (!options.screenshot.isEmpty()) {
+    if (!options.screenshot.empty()) {
       QApplication::processEvents();
-      exitCode = window.grab().save(options.screenshot) ? 0 : 1;
+      exitCode = window.grab().save(QFile::decodeName(options.screenshot.c_str())) ? 0 : 1;
     } else {
       exitCode = QApplication::exec();
     }

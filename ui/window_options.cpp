@@ -1,38 +1,46 @@
 #include "ui/window_options.h"
 
+#include "platform/codepage.h"
+
 namespace tessera::ui {
 
-ParsedWindowOptions ParseWindowOptions(const QStringList& arguments) {
+ParsedWindowOptions ParseWindowOptions(const std::vector<std::string>& arguments) {
   ParsedWindowOptions parsed;
-  for (qsizetype i = 0; i < arguments.size(); ++i) {
-    const QString& arg = arguments[i];
-    QString name = arg;
-    std::optional<QString> value;
-    if (const qsizetype equals = arg.indexOf(u'=');
-        arg.startsWith(QStringLiteral("--")) && equals > 0) {
-      name = arg.left(equals);
-      value = arg.mid(equals + 1);
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& arg = arguments[i];
+    std::string name = arg;
+    std::optional<std::string> value;
+    if (const std::size_t equals = arg.find('=');
+        arg.starts_with("--") && equals != std::string::npos) {
+      name = arg.substr(0, equals);
+      value = arg.substr(equals + 1);
     }
-    if (name != QStringLiteral("--root") && name != QStringLiteral("--run") &&
-        name != QStringLiteral("--screenshot")) {
-      parsed.error = QStringLiteral("unknown option: ") + arg;
+    if (name != "--root" && name != "--run" && name != "--screenshot") {
+      parsed.error = "unknown option: " + arg;
       return parsed;
     }
     if (!value) {
       if (i + 1 >= arguments.size()) {
-        parsed.error = name + QStringLiteral(" needs a value");
+        parsed.error = name + " needs a value";
         return parsed;
       }
       value = arguments[++i];
     }
-    if (name == QStringLiteral("--root")) {
-      if (value->isEmpty()) {
-        parsed.error = QStringLiteral("--root needs a directory");
+    if (name == "--root") {
+      if (value->empty()) {
+        parsed.error = "--root needs a directory";
         return parsed;
       }
-      parsed.options.root = value->toStdString();
-    } else if (name == QStringLiteral("--run")) {
-      parsed.options.lines.append(*value);
+      parsed.options.root = *value;
+    } else if (name == "--run") {
+      platform::GuessedText line = platform::DecodeUtf8OrAnsi(*value);
+      if (!line.ok()) {
+        parsed.error = "the line after --run cannot be read: the byte at offset " +
+                       std::to_string(line.undecodable) + " is neither UTF-8 nor code page " +
+                       std::to_string(line.codePage) + "; nothing was run";
+        return parsed;
+      }
+      parsed.options.lines.push_back(std::move(line.text));
     } else {
       parsed.options.screenshot = *value;
     }

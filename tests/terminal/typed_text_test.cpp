@@ -5,6 +5,8 @@
 #include <sys/wait.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "support/temp_root.h"
 #include "terminal/shell_process.h"
@@ -40,8 +42,7 @@ TEST(TypedTextFromBash, ShiftJisLinesAreReadInTheAnsiCodePage) {
 
 TEST(TypedTextFromBash, AnUnreadableLineIsNotRunAndNothingAfterIt) {
   testing::TempRoot root;
-  const ProcessRun run =
-      Piped(root, "MD kept\necho \x81\x39 here\r\nMD gone\necho never\n");
+  const ProcessRun run = Piped(root, "MD kept\necho \x81\x39 here\r\nMD gone\necho never\n");
   EXPECT_EQ(WEXITSTATUS(run.status), 255);
   EXPECT_NE(run.err.find("line 2 of the input cannot be read: the byte at offset 5 is neither "
                          "UTF-8 nor code page 932"),
@@ -58,6 +59,28 @@ TEST(TypedTextFromBash, AnUnreadableLineIsNotRunAndNothingAfterIt) {
             std::string::npos)
       << command.err;
   EXPECT_EQ(command.out, "");
+}
+
+TEST(TypedTextFromBash, TheWindowsLinesAndRootKeepTheirBytes) {
+  testing::TempRoot root;
+  // A root whose host name is no UTF-8, and a line to run in Shift_JIS.
+  const std::string odd = root.host() + "/dev\xe9";
+  const std::string shot = root.host() + "/shot.png";
+  const std::vector<std::string> environment = {"TESSERA_ACP=932", "QT_QPA_PLATFORM=offscreen"};
+  const ProcessRun run = RunProcess(
+      {TESSERA_EXE, "--root", odd, "--run", "echo \x93\xfa\x96\x7b> \\x.txt", "--screenshot", shot},
+      "", environment);
+  ASSERT_EQ(WEXITSTATUS(run.status), 0) << run.err;
+  std::ifstream written(odd + "/x.txt", std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(written)), {});
+  EXPECT_EQ(bytes, "\x93\xfa\x96\x7b\r\n");
+
+  const ProcessRun refused = RunProcess(
+      {TESSERA_EXE, "--root", odd, "--run", "MD \xff", "--screenshot", shot}, "", environment);
+  EXPECT_EQ(WEXITSTATUS(refused.status), 2);
+  EXPECT_NE(refused.err.find("the line after --run cannot be read: the byte at offset 3"),
+            std::string::npos)
+      << refused.err;
 }
 
 }  // namespace
