@@ -45,7 +45,7 @@ std::vector<std::pair<std::string, std::string>> ChildEnvironment(std::u16string
                                                                   bool unicode) {
   const std::string mode = platform::Utf16ToUtf8(StreamModeName(unicode));
   return {
-      {"TESSERA_CMDLINE", platform::Utf16ToUtf8(commandLine)},
+      {"TESSERA_CMDLINE", platform::WideToHostBytes(commandLine)},
       {"TESSERA_SHELL_PID", std::to_string(platform::CurrentProcessId())},
       {"TESSERA_STDIN_MODE", mode},
       {"TESSERA_STDOUT_MODE", mode},

@@ -112,7 +112,7 @@ std::optional<FoundEntry> FindEntry(const std::string& dir, std::u16string_view 
   while (const dirent* entry = readdir(d)) {
     const std::string_view candidate(entry->d_name);
     if (candidate == "." || candidate == "..") continue;
-    if (!EqualsNoCase(Utf8ToUtf16(candidate), name)) continue;
+    if (!EqualsNoCase(HostBytesToWide(candidate), name)) continue;
     if (!best || candidate < best->name) {
       best = FoundEntry{std::string(candidate),
                         entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN};
@@ -202,7 +202,7 @@ std::optional<std::string> ReadLink(const std::string& path) {
 // Points folder/entry at source. A link that points elsewhere is replaced;
 // a real file or directory (the user's own) is left alone.
 Status LinkEntry(const std::string& source, const std::string& folder, const std::string& entry) {
-  const auto existing = FindEntry(folder, Utf8ToUtf16(entry), entry);
+  const auto existing = FindEntry(folder, HostBytesToWide(entry), entry);
   const std::string target = JoinHost(folder, entry);
   if (!existing) {
     if (symlink(source.c_str(), target.c_str()) != 0) return ErrorFromErrno(errno);
@@ -269,7 +269,7 @@ std::optional<std::u16string> RelativeToRoot(const std::string& path, const std:
   } else {
     return std::nullopt;
   }
-  std::u16string device = u"\\" + Utf8ToUtf16(rest);
+  std::u16string device = u"\\" + HostBytesToWide(rest);
   for (auto& c : device) {
     if (c == u'/') c = u'\\';
   }
@@ -343,7 +343,7 @@ Status SetupDevice(const DeviceOptions& options) {
   const std::string programName = options.programFileName
                                       ? *options.programFileName
                                       : std::string(detail::HostBaseName(executable));
-  const std::u16string programNameWide = Utf8ToUtf16(programName);
+  const std::u16string programNameWide = HostBytesToWide(programName);
 
   Status linked;
   const std::u16string ownDir = DevicePathOf(programDir);
@@ -408,7 +408,7 @@ Result<std::string> HostPath(std::u16string_view path) {
   // A NUL would silently cut the name short on the host.
   if (path.find(u'\0') != std::u16string_view::npos) return ErrorCode::InvalidName;
   // Only '\' starts a device path: "/tmp/x" from a tool run in bash is a host path.
-  if (path.front() != u'\\') return Utf16ToUtf8(path);
+  if (path.front() != u'\\') return WideToHostBytes(path);
   const DeviceState& state = State();
   if (state.root.empty()) return ErrorCode::PathNotFound;  // no device set up yet
 
@@ -435,7 +435,7 @@ Result<std::string> HostPath(std::u16string_view path) {
   bool lookUp = true;    // false once a component is missing: nothing lies below it
   bool viaLink = false;  // a link on the way may lead back into the root
   for (const auto part : parts) {
-    std::string name = Utf16ToUtf8(part);
+    std::string name = WideToHostBytes(part);
     if (lookUp) {
       if (auto found = FindEntry(host, part, name)) {
         name = std::move(found->name);

@@ -60,7 +60,7 @@ Result<std::vector<FindData>> FindOne(std::u16string_view path) {
   auto info = detail::HostFileInfo(*host);
   if (!info) return info.error();
   std::vector<FindData> found;
-  found.push_back({Utf8ToUtf16(name), *info});
+  found.push_back({HostBytesToWide(name), *info});
   return found;
 }
 
@@ -110,7 +110,7 @@ Result<std::vector<FindData>> FindFiles(std::u16string_view pattern) {
         detail::IsDeviceStateFolder(detail::JoinHost(hostDir, hostName))) {
       continue;
     }
-    std::u16string name = Utf8ToUtf16(hostName);
+    std::u16string name = HostBytesToWide(hostName);
     if (!MatchWildcard(last, name)) continue;
     auto info = detail::HostEntryInfo(dirfd(dir), entry->d_name,
                                       detail::JoinHost(hostDir, hostName), directoryReadOnly);

@@ -174,7 +174,8 @@ Result<Process> SpawnProgram(const SpawnRequest& request) {
   if (S_ISDIR(info.st_mode)) return ErrorCode::AccessDenied;
 
   std::vector<std::string> argv = {*host};
-  for (const auto& arg : SplitCommandLine(request.commandLine)) argv.push_back(Utf16ToUtf8(arg));
+  for (const auto& arg : SplitCommandLine(request.commandLine))
+    argv.push_back(WideToHostBytes(arg));
   std::vector<std::string> env = ChildEnvironment(request.environment);
   std::vector<char*> argvPointers = Pointers(argv);
   std::vector<char*> envPointers = Pointers(env);
@@ -240,7 +241,7 @@ Status OpenDocument(std::u16string_view path, std::u16string_view parameters) {
   if (!host) return host.status();
   const char* opener = std::getenv("TESSERA_OPEN");
   std::vector<std::string> argv = {opener && *opener ? opener : "xdg-open", *host};
-  for (const auto& arg : SplitCommandLine(parameters)) argv.push_back(Utf16ToUtf8(arg));
+  for (const auto& arg : SplitCommandLine(parameters)) argv.push_back(WideToHostBytes(arg));
   return RunDetached(std::move(argv));
 }
 
@@ -252,7 +253,7 @@ Status StartDetachedProgram(std::u16string_view program, std::u16string_view com
   if (S_ISDIR(info.st_mode) || access(host->c_str(), X_OK) != 0) return ErrorCode::AccessDenied;
   // A path of its own, so that the host's PATH is never searched.
   std::vector<std::string> argv = {host->find('/') == std::string::npos ? "./" + *host : *host};
-  for (const auto& arg : SplitCommandLine(commandLine)) argv.push_back(Utf16ToUtf8(arg));
+  for (const auto& arg : SplitCommandLine(commandLine)) argv.push_back(WideToHostBytes(arg));
   return RunDetached(std::move(argv));
 }
 

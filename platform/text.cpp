@@ -122,6 +122,81 @@ std::size_t FirstInvalidUtf8(std::string_view in) {
   return DecodeUtf8<true>(in, scratch);
 }
 
+namespace {
+
+constexpr char16_t kFirstByteEscape = 0xDC80;
+constexpr char16_t kLastByteEscape = 0xDCFF;
+
+// Length of the valid UTF-8 character at the front of `in`; 0 when its
+// first byte begins none.
+std::size_t Utf8CharacterLength(std::string_view in) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(in[i]); };
+  const unsigned char lead = byte(0);
+  if (lead < 0x80) return 1;
+  std::size_t length = 0;
+  unsigned char low = 0x80;
+  unsigned char high = 0xBF;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) low = 0xA0;   // no overlong form
+    if (lead == 0xED) high = 0x9F;  // no surrogate
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;  // nothing past U+10FFFF
+  } else {
+    return 0;
+  }
+  if (in.size() < length || byte(1) < low || byte(1) > high) return 0;
+  for (std::size_t i = 2; i < length; ++i) {
+    if ((byte(i) & 0xC0) != 0x80) return 0;
+  }
+  return length;
+}
+
+bool IsByteEscape(std::u16string_view text, std::size_t i) {
+  if (text[i] < kFirstByteEscape || text[i] > kLastByteEscape) return false;
+  return i == 0 || text[i - 1] < 0xD800 || text[i - 1] > 0xDBFF;  // not a pair's second half
+}
+
+}  // namespace
+
+std::u16string HostBytesToWide(std::string_view bytes) {
+  std::u16string out;
+  if (Utf8ToUtf16IfValid(bytes, out)) return out;
+  out.clear();
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    std::size_t run = i;
+    std::size_t length = 0;
+    while (run < bytes.size() && (length = Utf8CharacterLength(bytes.substr(run))) > 0) {
+      run += length;
+    }
+    out += Utf8ToUtf16(bytes.substr(i, run - i));
+    if (run < bytes.size()) {
+      out += static_cast<char16_t>(0xDC00 + static_cast<unsigned char>(bytes[run]));
+      ++run;
+    }
+    i = run;
+  }
+  return out;
+}
+
+std::string WideToHostBytes(std::u16string_view text) {
+  std::string out;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (!IsByteEscape(text, i)) continue;
+    AppendUtf8(out, text.substr(start, i - start));
+    out += static_cast<char>(text[i] - 0xDC00);
+    start = i + 1;
+  }
+  AppendUtf8(out, text.substr(start));
+  return out;
+}
+
 void AppendUtf8(std::string& out, std::u16string_view in) {
   // A stretch at a time through a buffer on the stack, so that the text
   // grows by what is written and nothing is cleared first.

@@ -19,6 +19,15 @@ bool Utf8ToUtf16IfValid(std::string_view utf8, std::u16string& out);
 inline bool IsValidUtf8(std::string_view utf8) {
   return FirstInvalidUtf8(utf8) == std::string_view::npos;
 }
+// Text that stands for host bytes (a file name, a program's argument):
+// UTF-8, where each byte that is no part of a UTF-8 character becomes the
+// lone surrogate U+DC80..U+DCFF, so that every host name makes the round
+// trip through shell text unchanged and names differing only in such bytes
+// stay apart.
+std::u16string HostBytesToWide(std::string_view bytes);
+// The way back: such a lone surrogate is its byte again, the rest UTF-8.
+std::string WideToHostBytes(std::u16string_view text);
+
 // Utf16ToUtf8 onto the end of `out`.
 void AppendUtf8(std::string& out, std::u16string_view utf16);
 

@@ -1,7 +1,8 @@
 // Multibyte text decoded block by block (TYPE, a program's output) must give
 // what decoding it whole gives, and both what the converter gives when it is
 // asked one undecodable byte at a time. The first byte picks the code page,
-// the next ones where the blocks are cut.
+// the next ones where the blocks are cut. The bytes as a host name must
+// make the round trip through shell text.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -9,6 +10,7 @@
 #include "fuzz/support/fuzz_check.h"
 #include "platform/codepage.h"
 #include "platform/multibyte_decoder.h"
+#include "platform/text.h"
 
 using namespace tessera;
 
@@ -41,5 +43,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   decoder.Decode({}, true, pieces);
   FUZZ_REQUIRE(pieces == whole);
+
+  // The same bytes as a host name: back unchanged, and read as UTF-8 when
+  // they are UTF-8.
+  const std::u16string name = platform::HostBytesToWide(bytes);
+  FUZZ_REQUIRE(platform::WideToHostBytes(name) == bytes);
+  if (platform::IsValidUtf8(bytes)) FUZZ_REQUIRE(name == platform::Utf8ToUtf16(bytes));
   return 0;
 }

@@ -99,6 +99,26 @@ TEST(TextUtf8, UnpairedSurrogatesBecomeReplacement) {
             "\xef\xbf\xbd\xf0\x9f\x98\x80");
 }
 
+TEST(TextHostBytes, EveryNameMakesTheRoundTripAndStaysApart) {
+  // A Latin-1 name, a cut-off sequence, an encoded surrogate, a character
+  // beyond U+FFFF beside a broken byte: each broken byte is one lone
+  // surrogate, and the way back gives the bytes.
+  EXPECT_EQ(HostBytesToWide("caf\xe9.txt"), u"caf\xdce9.txt");
+  EXPECT_EQ(HostBytesToWide("\xe6\x97"), u"\xdce6\xdc97");
+  EXPECT_EQ(HostBytesToWide("\xed\xa0\x80"), u"\xdced\xdca0\xdc80");
+  EXPECT_EQ(HostBytesToWide("\xf0\x9f\x98\x80\x80"), u"\U0001F600\xdc80");
+  EXPECT_NE(HostBytesToWide("caf\xe9"), HostBytesToWide("caf\xe8"));
+  EXPECT_EQ(HostBytesToWide("日本.txt"), u"日本.txt");
+  std::mt19937 random(7);
+  for (int round = 0; round < 2000; ++round) {
+    std::string bytes(random() % 12, '\0');
+    for (char& c : bytes) c = static_cast<char>(0x7E + random() % 0x82);
+    EXPECT_EQ(WideToHostBytes(HostBytesToWide(bytes)), bytes);
+  }
+  // Text typed in the shell comes out as UTF-8 as before.
+  EXPECT_EQ(WideToHostBytes(u"\U0001F600 日本"), Utf16ToUtf8(u"\U0001F600 日本"));
+}
+
 TEST(TextCase, FoldsTheScriptsDeviceNamesUse) {
   EXPECT_EQ(ToUpper(u"abc\u00e9\u00ff\u0101\u013a\u03c2\u03b1\u0430\u0451\uff41"),
             u"ABC\u00c9\u0178\u0100\u0139\u03a3\u0391\u0410\u0401\uff21");

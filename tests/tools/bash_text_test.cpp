@@ -49,6 +49,20 @@ TEST_F(BashTextTest, UpcaseReadsAShiftJisFileAndStandardInput) {
   EXPECT_EQ(input.out, "ABC Ｘア\n");
 }
 
+TEST_F(BashTextTest, FilesWhoseNamesAreNoUtf8AreOpened) {
+  const std::string first = File("caf\xE9.txt", "b\na\n");
+  File("caf\xE8.txt", "b\nz\n");
+  Finished sorted = RunProgram({"sort.exe", {first}, {}, "", "", ""});
+  EXPECT_EQ(sorted.code, 0) << sorted.out;
+  EXPECT_EQ(sorted.out, "a\nb\n");
+  Finished upper = RunProgram({"upcase.exe", {first}, {}, "", "", ""});
+  EXPECT_EQ(upper.out, "B\nA\n");
+  // The two names differ only in their undecodable byte: two files.
+  Finished compared =
+      RunProgram({"diff.exe", {first, root_.host() + "/caf\xE8.txt"}, {}, "", "", ""});
+  EXPECT_NE(compared.out.find("z"), std::string::npos) << compared.out;
+}
+
 TEST_F(BashTextTest, BytesThatAreValidUtf8AreReadAsUtf8) {
   // E6 97 A5 is 日 in UTF-8 and also a Shift_JIS pair with a half-width kana.
   Finished run = RunProgram({"sort.exe", {File("utf8.txt", "\xE6\x97\xA5\nb\n")}, {}, "", "", ""});

@@ -11,7 +11,7 @@ std::u16string JoinArguments(const std::vector<std::string>& arguments) {
   std::u16string text;
   for (const auto& argument : arguments) {
     if (!text.empty()) text += u' ';
-    const std::u16string wide = platform::Utf8ToUtf16(argument);
+    const std::u16string wide = platform::HostBytesToWide(argument);
     // A host path such as /tmp/a.txt would read as an option letter; quoted,
     // it is a name.
     const bool hostPath =
@@ -37,7 +37,7 @@ std::u16string SelectCommandLine(const std::optional<std::string>& shellText,
     const char* end = begin + shellPid->size();
     const auto [stop, ec] = std::from_chars(begin, end, pid);
     if (ec == std::errc() && stop == end && pid == parentPid) {
-      return platform::Utf8ToUtf16(*shellText);
+      return platform::HostBytesToWide(*shellText);
     }
   }
   return JoinArguments(arguments);
