@@ -156,25 +156,27 @@ Status MakeDirectories(const std::string& path, mode_t mode) {
   return Status::Ok();
 }
 
-Status ChooseRoot(const DeviceOptions& options, DeviceState& state) {
-  std::string root;
-  state.isDefault = false;
-  if (options.root) {
-    if (options.root->empty()) return ErrorCode::InvalidParameter;
-    root = *options.root;
-  } else if (auto env = Env("TESSERA_ROOT")) {
-    root = *env;
-  } else {
-    state.isDefault = true;
-    auto data = Env("XDG_DATA_HOME");
-    if (!data || (*data)[0] != '/') {  // relative values are to be ignored
-      const auto home = HomeDirectory();
-      if (!home) return ErrorCode::PathNotFound;
-      data = *home + "/.local/share";
-    }
-    root = *data + "/tessera/device";
+// The host directory the options name as device root; empty when none can
+// be made out (an empty --root, no home directory).
+std::string RootPathFor(const DeviceOptions& options, bool& isDefault) {
+  isDefault = false;
+  if (options.root) return options.root->empty() ? std::string() : AbsoluteHost(*options.root);
+  if (auto env = Env("TESSERA_ROOT")) return AbsoluteHost(*env);
+  isDefault = true;
+  auto data = Env("XDG_DATA_HOME");
+  if (!data || (*data)[0] != '/') {  // relative values are to be ignored
+    const auto home = HomeDirectory();
+    if (!home) return {};
+    data = *home + "/.local/share";
   }
-  state.root = AbsoluteHost(root);
+  return AbsoluteHost(*data + "/tessera/device");
+}
+
+Status ChooseRoot(const DeviceOptions& options, DeviceState& state) {
+  state.root = RootPathFor(options, state.isDefault);
+  if (state.root.empty()) {
+    return options.root ? ErrorCode::InvalidParameter : ErrorCode::PathNotFound;
+  }
   // A root of our own making holds private data; a named one is the caller's.
   if (Status made = MakeDirectories(state.root, state.isDefault ? 0700 : 0777); !made) return made;
   state.rootReal = RealOrSame(state.root);
@@ -311,6 +313,11 @@ bool detail::IsDeviceStateFolder(const std::string& hostPath) {
   if (state.stateReal.empty()) return false;
   char buffer[PATH_MAX];
   return realpath(hostPath.c_str(), buffer) && state.stateReal == buffer;
+}
+
+std::string DeviceRootFor(const DeviceOptions& options) {
+  bool isDefault = false;
+  return RootPathFor(options, isDefault);
 }
 
 Status SetupDevice(const DeviceOptions& options) {

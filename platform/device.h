@@ -53,6 +53,11 @@ struct DeviceOptions {
 // other device call; tests call it again for each temporary root.
 Status SetupDevice(const DeviceOptions& options);
 
+// The host directory SetupDevice takes as device root for these options
+// (--root, else TESSERA_ROOT, else the default); empty when none can be
+// made out. For messages about a root that could not be set up.
+std::string DeviceRootFor(const DeviceOptions& options);
+
 // Host directory of the device root (absolute, no trailing '/').
 const std::string& DeviceRootHostPath();
 

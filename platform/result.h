@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 #include <utility>
 #include <variant>
 
@@ -34,6 +35,10 @@ enum class ErrorCode : std::uint32_t {
   NoUnicodeTranslation = 1113,  // bytes that the code page in question cannot read
   IoError = 1117,
 };
+
+// What the code means, in words for a message on the host (English, as
+// the host's own messages are): "permission denied", "not a directory".
+std::string_view ErrorDescription(ErrorCode code);
 
 // Maps a host errno value onto the error code callers test for.
 ErrorCode ErrorFromErrno(int err);

@@ -47,6 +47,16 @@ platform::Status ShellStartup::OpenDevice(const std::optional<std::string>& root
   return platform::Status::Ok();
 }
 
+std::string ShellStartup::DeviceFailureText(const std::optional<std::string>& root,
+                                            platform::Status status) {
+  platform::DeviceOptions options;
+  options.root = root;
+  std::string where = platform::DeviceRootFor(options);
+  if (where.empty()) where = root ? "\"\"" : "(no home directory)";
+  return "Tessera: cannot set up the device root " + where + ": " +
+         std::string(platform::ErrorDescription(status.error())) + "\n";
+}
+
 void ShellStartup::Start(const StreamProbeOptions& probe) {
   started_ = true;
   g_started = this;

@@ -24,6 +24,10 @@ class ShellStartup {
   // Sets up the device on the root (--root; else TESSERA_ROOT or the
   // default) and removes the shared blocks of shells that were killed.
   platform::Status OpenDevice(const std::optional<std::string>& root);
+  // The line for the host's error stream when OpenDevice failed: which
+  // directory, and why.
+  static std::string DeviceFailureText(const std::optional<std::string>& root,
+                                       platform::Status status);
   // The rest of start-up, in order: SIGTERM and SIGHUP recorded, the
   // language, the application title, the device clock, the message
   // overrides, the standard streams (stored or probed), the shared

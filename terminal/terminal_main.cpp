@@ -153,9 +153,7 @@ int TerminalMain(int argc, char** argv) {
 
   ShellStartup startup;
   if (const platform::Status status = startup.OpenDevice(options.root); !status.ok()) {
-    platform::WriteAll(fds.error, "Tessera: cannot set up the device root (error " +
-                                      std::to_string(static_cast<unsigned>(status.error())) +
-                                      ")\n");
+    platform::WriteAll(fds.error, ShellStartup::DeviceFailureText(options.root, status));
     return 1;
   }
 

@@ -64,8 +64,7 @@ int WindowMain(int argc, char** argv) {
   const WindowOptions& options = parsed.options;
   ShellStartup startup;
   if (const platform::Status status = startup.OpenDevice(options.root); !status.ok()) {
-    std::fprintf(stderr, "Tessera: cannot set up the device root (error %u)\n",
-                 static_cast<unsigned>(status.error()));
+    std::fputs(ShellStartup::DeviceFailureText(options.root, status).c_str(), stderr);
     return 1;
   }
   // One window per device: a later start brings the first one to the front.

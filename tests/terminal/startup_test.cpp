@@ -74,6 +74,16 @@ TEST(StreamProbeAtStart, OneResultDeletedProbesAgain) {
   EXPECT_EQ(Setting(root, "USE_STDOUT"), "1");
 }
 
+TEST(DeviceRootAtStart, ARootThatCannotBeSetUpIsNamedWithTheReason) {
+  testing::TempRoot root;
+  const std::string file = root.host() + "/plain-file";
+  std::ofstream(file) << "x";
+  const ProcessRun run = RunProcess({TESSERA_EXE, "--tty", "--root", file, "-c", "echo hi"}, "");
+  EXPECT_EQ(WEXITSTATUS(run.status), 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "Tessera: cannot set up the device root " + file + ": not a directory\n");
+}
+
 TEST(StreamCheckAnswer, EchoesOneLineAndAnswersWithoutAShell) {
   const std::string home =
       fs::temp_directory_path() / ("tessera-answer-" + std::to_string(getpid()));
