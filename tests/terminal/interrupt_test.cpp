@@ -41,11 +41,20 @@ bool EndShell(pid_t shell, int terminal) {
   return false;
 }
 
-// Ends the shell however the test leaves its body.
+// The shell on a new pseudo-terminal, ended however the test leaves its body.
 struct ShellSession {
-  pid_t shell = -1;
-  int terminal = -1;
-  bool ended = false;
+  explicit ShellSession(const testing::TempRoot& root) {
+    shell = forkpty(&terminal, nullptr, nullptr, nullptr);
+    if (shell == 0) {
+      tessera::testing::UseNeutralLocale();
+      execl(TESSERA_EXE, TESSERA_EXE, "--tty", "--root", root.host().c_str(),
+            static_cast<char*>(nullptr));
+      _exit(127);
+    }
+  }
+  ShellSession(const ShellSession&) = delete;
+  ShellSession& operator=(const ShellSession&) = delete;
+  bool started() const { return shell > 0; }
   bool End() {
     ended = true;
     return EndShell(shell, terminal);
@@ -53,19 +62,10 @@ struct ShellSession {
   ~ShellSession() {
     if (!ended && shell > 0) EndShell(shell, terminal);
   }
+  pid_t shell = -1;
+  int terminal = -1;
+  bool ended = false;
 };
-
-// Starts the shell on a new pseudo-terminal; gives its process id.
-pid_t StartOnTerminal(const testing::TempRoot& root, int& terminal) {
-  const pid_t shell = forkpty(&terminal, nullptr, nullptr, nullptr);
-  if (shell == 0) {
-    tessera::testing::UseNeutralLocale();
-    execl(TESSERA_EXE, TESSERA_EXE, "--tty", "--root", root.host().c_str(),
-          static_cast<char*>(nullptr));
-    _exit(127);
-  }
-  return shell;
-}
 
 void Type(int fd, const std::string& keys) {
   ASSERT_EQ(write(fd, keys.data(), keys.size()), static_cast<ssize_t>(keys.size()));
@@ -74,10 +74,9 @@ void Type(int fd, const std::string& keys) {
 TEST(TerminalInterrupt, CtrlCAsksAndYesEndsTheProgram) {
   testing::TempRoot root;
   std::filesystem::create_symlink(TPROG_EXE, root.Host("\\Windows\\tprog.exe"));
-  int terminal = -1;
-  const pid_t shell = StartOnTerminal(root, terminal);
-  ASSERT_GE(shell, 0);
-  ShellSession session{shell, terminal};
+  ShellSession session(root);
+  ASSERT_TRUE(session.started());
+  const int terminal = session.terminal;
   std::string seen;
   ASSERT_TRUE(WaitFor(terminal, "\\>", seen));
   const auto start = std::chrono::steady_clock::now();
@@ -104,10 +103,9 @@ namespace {
 
 TEST(TerminalTypeAhead, KeysTypedBeforeThePromptAreKept) {
   testing::TempRoot root;
-  int terminal = -1;
-  const pid_t shell = StartOnTerminal(root, terminal);
-  ASSERT_GE(shell, 0);
-  ShellSession session{shell, terminal};
+  ShellSession session(root);
+  ASSERT_TRUE(session.started());
+  const int terminal = session.terminal;
   Type(terminal, "echo typed ahead\r");  // before the shell has printed anything
   std::string seen;
   EXPECT_TRUE(WaitFor(terminal, "\ntyped ahead\r\n", seen)) << seen;
@@ -129,10 +127,9 @@ TEST(TerminalFunctionKeys, FollowTheirSettings) {
                            "echo one\\necho two\\n"},
                           "");
   ASSERT_EQ(set.status, 0) << set.out << set.err;
-  int terminal = -1;
-  const pid_t shell = StartOnTerminal(root, terminal);
-  ASSERT_GE(shell, 0);
-  ShellSession session{shell, terminal};
+  ShellSession session(root);
+  ASSERT_TRUE(session.started());
+  const int terminal = session.terminal;
   std::string seen;
   ASSERT_TRUE(WaitFor(terminal, "\\>", seen));
   Type(terminal, "\x1bOP");
@@ -149,10 +146,9 @@ namespace {
 
 TEST(TerminalTyping, KeepsEveryCharacterAndRefusesBrokenBytesAudibly) {
   testing::TempRoot root;
-  int terminal = -1;
-  const pid_t shell = StartOnTerminal(root, terminal);
-  ASSERT_GE(shell, 0);
-  ShellSession session{shell, terminal};
+  ShellSession session(root);
+  ASSERT_TRUE(session.started());
+  const int terminal = session.terminal;
   std::string seen;
   ASSERT_TRUE(WaitFor(terminal, "\\>", seen));
   seen.clear();
