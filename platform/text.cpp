@@ -127,12 +127,18 @@ namespace {
 constexpr char16_t kFirstByteEscape = 0xDC80;
 constexpr char16_t kLastByteEscape = 0xDCFF;
 
-// Length of the valid UTF-8 character at the front of `in`; 0 when its
-// first byte begins none.
-std::size_t Utf8CharacterLength(std::string_view in) {
+bool IsByteEscape(std::u16string_view text, std::size_t i) {
+  if (text[i] < kFirstByteEscape || text[i] > kLastByteEscape) return false;
+  return i == 0 || text[i - 1] < 0xD800 || text[i - 1] > 0xDBFF;  // not a pair's second half
+}
+
+}  // namespace
+
+Utf8Front Utf8CharacterAtFront(std::string_view in) {
+  if (in.empty()) return {0, true};
   const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(in[i]); };
   const unsigned char lead = byte(0);
-  if (lead < 0x80) return 1;
+  if (lead < 0x80) return {1, false};
   std::size_t length = 0;
   unsigned char low = 0x80;
   unsigned char high = 0xBF;
@@ -147,21 +153,15 @@ std::size_t Utf8CharacterLength(std::string_view in) {
     if (lead == 0xF0) low = 0x90;
     if (lead == 0xF4) high = 0x8F;  // nothing past U+10FFFF
   } else {
-    return 0;
+    return {0, false};
   }
-  if (in.size() < length || byte(1) < low || byte(1) > high) return 0;
-  for (std::size_t i = 2; i < length; ++i) {
-    if ((byte(i) & 0xC0) != 0x80) return 0;
+  for (std::size_t i = 1; i < length; ++i) {
+    if (i >= in.size()) return {0, true};
+    const bool fits = i == 1 ? byte(1) >= low && byte(1) <= high : (byte(i) & 0xC0) == 0x80;
+    if (!fits) return {0, false};
   }
-  return length;
+  return {length, false};
 }
-
-bool IsByteEscape(std::u16string_view text, std::size_t i) {
-  if (text[i] < kFirstByteEscape || text[i] > kLastByteEscape) return false;
-  return i == 0 || text[i - 1] < 0xD800 || text[i - 1] > 0xDBFF;  // not a pair's second half
-}
-
-}  // namespace
 
 std::u16string HostBytesToWide(std::string_view bytes) {
   std::u16string out;
@@ -171,7 +171,7 @@ std::u16string HostBytesToWide(std::string_view bytes) {
   while (i < bytes.size()) {
     std::size_t run = i;
     std::size_t length = 0;
-    while (run < bytes.size() && (length = Utf8CharacterLength(bytes.substr(run))) > 0) {
+    while (run < bytes.size() && (length = Utf8CharacterAtFront(bytes.substr(run)).length) > 0) {
       run += length;
     }
     out += Utf8ToUtf16(bytes.substr(i, run - i));

@@ -19,6 +19,15 @@ bool Utf8ToUtf16IfValid(std::string_view utf8, std::u16string& out);
 inline bool IsValidUtf8(std::string_view utf8) {
   return FirstInvalidUtf8(utf8) == std::string_view::npos;
 }
+// What begins `bytes`: a whole UTF-8 character (its length in bytes), or
+// none (length 0) — then either more bytes may still complete one
+// (`incomplete`, also for no bytes at all) or no byte that follows can.
+struct Utf8Front {
+  std::size_t length = 0;
+  bool incomplete = false;
+};
+Utf8Front Utf8CharacterAtFront(std::string_view bytes);
+
 // Text that stands for host bytes (a file name, a program's argument):
 // UTF-8, where each byte that is no part of a UTF-8 character becomes the
 // lone surrogate U+DC80..U+DCFF, so that every host name makes the round

@@ -12,29 +12,6 @@ namespace {
 bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
-// Length of the UTF-8 sequence a lead byte starts; 0 for a byte no
-// character begins with.
-std::size_t Utf8Length(unsigned char lead) {
-  if (lead < 0x80) return 1;
-  if (lead >= 0xC2 && lead <= 0xDF) return 2;
-  if ((lead & 0xF0) == 0xE0) return 3;
-  if (lead >= 0xF0 && lead <= 0xF4) return 4;
-  return 0;
-}
-
-// Whether `next` may follow `lead` as the sequence's byte at `index`
-// (the second byte is narrowed so that no overlong form, surrogate or
-// value past U+10FFFF gets through).
-bool FitsUtf8(unsigned char lead, std::size_t index, unsigned char next) {
-  if (index == 1) {
-    if (lead == 0xE0) return next >= 0xA0 && next <= 0xBF;
-    if (lead == 0xED) return next >= 0x80 && next <= 0x9F;
-    if (lead == 0xF0) return next >= 0x90 && next <= 0xBF;
-    if (lead == 0xF4) return next >= 0x80 && next <= 0x8F;
-  }
-  return (next & 0xC0) == 0x80;
-}
-
 Key FunctionKey(int number) {
   Key key;
   key.kind = Key::Function;
@@ -192,26 +169,17 @@ std::optional<Key> DecodeKey(std::string& bytes) {
   }
   // A byte that cannot start or continue a character is refused alone, so
   // that a good character after it is still typed.
-  const std::size_t length = Utf8Length(b);
-  for (std::size_t i = 1; i < length; ++i) {
-    if (i >= bytes.size()) return std::nullopt;
-    if (!FitsUtf8(b, i, static_cast<unsigned char>(bytes[i]))) break;
-    if (i + 1 == length) {
-      Key key;
-      key.kind = Key::Text;
-      key.text = platform::Utf8ToUtf16(std::string_view(bytes).substr(0, length));
-      bytes.erase(0, length);
-      return key;
-    }
+  const platform::Utf8Front front = platform::Utf8CharacterAtFront(bytes);
+  if (front.incomplete) return std::nullopt;
+  if (front.length == 0) {
+    bytes.erase(0, 1);
+    return Simple(Key::NotText);
   }
-  bytes.erase(0, 1);
-  if (length == 1) {
-    Key key;
-    key.kind = Key::Text;
-    key.text = std::u16string(1, static_cast<char16_t>(b));
-    return key;
-  }
-  return Simple(Key::NotText);
+  Key key;
+  key.kind = Key::Text;
+  key.text = platform::Utf8ToUtf16(std::string_view(bytes).substr(0, front.length));
+  bytes.erase(0, front.length);
+  return key;
 }
 
 void EditBuffer::Left() {
