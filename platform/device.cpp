@@ -1,6 +1,5 @@
 #include "platform/device.h"
 
-#include <dirent.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,6 +13,7 @@
 
 #include "platform/directory_watch.h"
 #include "platform/host_fs.h"
+#include "platform/name_index.h"
 #include "platform/text.h"
 
 namespace tessera::platform {
@@ -106,20 +106,11 @@ std::optional<FoundEntry> FindEntry(const std::string& dir, std::u16string_view 
                                     const std::string& exact) {
   struct stat st;
   if (lstat(JoinHost(dir, exact).c_str(), &st) == 0) return FoundEntry{exact, S_ISLNK(st.st_mode)};
-  DIR* d = opendir(dir.c_str());
-  if (d == nullptr) return std::nullopt;
-  std::optional<FoundEntry> best;
-  while (const dirent* entry = readdir(d)) {
-    const std::string_view candidate(entry->d_name);
-    if (candidate == "." || candidate == "..") continue;
-    if (!EqualsNoCase(HostBytesToWide(candidate), name)) continue;
-    if (!best || candidate < best->name) {
-      best = FoundEntry{std::string(candidate),
-                        entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN};
-    }
-  }
-  closedir(d);
-  return best;
+  std::optional<std::string> found = detail::FindNameNoCase(dir, name);
+  if (!found) return std::nullopt;
+  // Gone again since it was found: taken for a link, the careful reading.
+  const bool isLink = lstat(JoinHost(dir, *found).c_str(), &st) != 0 || S_ISLNK(st.st_mode);
+  return FoundEntry{std::move(*found), isLink};
 }
 
 // True when the absolute host path is the state folder or lies in it.
@@ -325,6 +316,7 @@ Status SetupDevice(const DeviceOptions& options) {
   state = DeviceState();
   // A watch of the old root's folders tells nothing about the new one.
   ResetDirectoryWatch();
+  detail::ResetNameIndex();
   if (Status chosen = ChooseRoot(options, state); !chosen) {
     state = DeviceState();
     return chosen;
