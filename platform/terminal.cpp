@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <time.h>
 #include <unistd.h>
@@ -37,6 +38,12 @@ Result<TerminalDescriptors> MoveTerminalDescriptors() {
 }
 
 bool IsTerminal(int fd) { return fd >= 0 && isatty(fd) == 1; }
+
+int TerminalColumns(int fd) {
+  winsize size{};
+  if (ioctl(fd, TIOCGWINSZ, &size) != 0 || size.ws_col == 0) return 80;
+  return size.ws_col;
+}
 
 bool WriteAll(int fd, std::string_view bytes) {
   if (fd < 0) return false;

@@ -24,6 +24,8 @@ struct TerminalDescriptors {
 Result<TerminalDescriptors> MoveTerminalDescriptors();
 
 bool IsTerminal(int fd);
+// The terminal's width in columns now (80 when it does not say).
+int TerminalColumns(int fd);
 // Writes all bytes (retrying after interrupts); false when the write fails.
 bool WriteAll(int fd, std::string_view bytes);
 // Reads one line without its '\n' (a final '\r' is kept); none at the end

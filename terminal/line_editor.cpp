@@ -1,5 +1,7 @@
 #include "terminal/line_editor.h"
 
+#include <algorithm>
+
 #include "platform/terminal.h"
 #include "platform/termination.h"
 #include "platform/text.h"
@@ -121,18 +123,75 @@ bool IsWide(char32_t c) {
          (c >= 0x1F900 && c <= 0x1F9FF) || (c >= 0x20000 && c <= 0x3FFFD);
 }
 
-}  // namespace
-
-std::size_t DisplayWidth(std::u16string_view text) {
-  std::size_t width = 0;
+// Calls visit with the column width of each character of text.
+template <typename Visit>
+void ForEachWidth(std::u16string_view text, Visit visit) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     char32_t c = text[i];
     if (IsHighSurrogate(text[i]) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
       c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
     }
-    width += IsWide(c) ? 2 : 1;
+    visit(std::size_t{IsWide(c) ? 2u : 1u});
   }
+}
+
+std::string Csi(std::size_t count, char command) {
+  return "\x1b[" + std::to_string(count) + command;
+}
+
+}  // namespace
+
+std::size_t DisplayWidth(std::u16string_view text) {
+  std::size_t width = 0;
+  ForEachWidth(text, [&](std::size_t w) { width += w; });
   return width;
+}
+
+ScreenPlace PlaceAfter(std::u16string_view text, std::size_t columns) {
+  columns = std::max<std::size_t>(columns, 1);
+  ScreenPlace place;
+  ForEachWidth(text, [&](std::size_t w) {
+    if (place.column + w > columns && place.column > 0) {
+      ++place.row;
+      place.column = 0;
+    }
+    place.column += w;
+  });
+  return place;
+}
+
+std::string RedrawBytes(std::u16string_view prompt, std::u16string_view text, std::size_t cursor,
+                        std::size_t columns, std::size_t& cursorRow) {
+  columns = std::max<std::size_t>(columns, 1);
+  // Back to where the prompt begins, everything below cleared, all written
+  // again.
+  std::string out;
+  if (cursorRow > 0) out += Csi(cursorRow, 'A');
+  out += "\r\x1b[J";
+  platform::AppendUtf8(out, prompt);
+  platform::AppendUtf8(out, text);
+  std::u16string whole(prompt);
+  whole += text.substr(0, cursor);
+  const std::size_t cursorUnits = whole.size();
+  whole += text.substr(cursor);
+  ScreenPlace end = PlaceAfter(whole, columns);
+  // A line that fills its last row exactly: the cursor is taken to the next
+  // row, where the terminal would put what comes next anyway.
+  if (end.column == columns) {
+    out += "\r\n";
+    ++end.row;
+    end.column = 0;
+  }
+  ScreenPlace at = PlaceAfter(std::u16string_view(whole).substr(0, cursorUnits), columns);
+  if (at.column == columns) {
+    ++at.row;
+    at.column = 0;
+  }
+  if (end.row > at.row) out += Csi(end.row - at.row, 'A');
+  out += '\r';
+  if (at.column > 0) out += Csi(at.column, 'C');
+  cursorRow = at.row;
+  return out;
 }
 
 std::optional<Key> DecodeKey(std::string& bytes) {
@@ -226,11 +285,18 @@ LineEditor::LineEditor(int inputFd, int outputFd, CommandHistory& history)
     : inputFd_(inputFd), outputFd_(outputFd), history_(history) {}
 
 void LineEditor::Redraw(const std::u16string& prompt, const EditBuffer& buffer) {
-  std::string out =
-      "\r" + platform::Utf16ToUtf8(prompt) + platform::Utf16ToUtf8(buffer.text()) + "\x1b[K";
-  const std::size_t back = DisplayWidth(std::u16string_view(buffer.text()).substr(buffer.cursor()));
-  if (back > 0) out += "\x1b[" + std::to_string(back) + "D";
-  platform::WriteAll(outputFd_, out);
+  const auto columns = static_cast<std::size_t>(platform::TerminalColumns(outputFd_));
+  platform::WriteAll(outputFd_,
+                     RedrawBytes(prompt, buffer.text(), buffer.cursor(), columns, cursorRow_));
+}
+
+void LineEditor::Finish(const std::u16string& prompt, const EditBuffer& buffer,
+                        std::string_view after) {
+  EditBuffer atEnd = buffer;
+  atEnd.End();
+  Redraw(prompt, atEnd);
+  platform::WriteAll(outputFd_, after);
+  cursorRow_ = 0;
 }
 
 bool LineEditor::TypeCommand(std::u16string_view command, EditBuffer& buffer) {
@@ -245,16 +311,19 @@ std::optional<std::u16string> LineEditor::ReadLine(const std::u16string& prompt)
   platform::RawMode raw(inputFd_);
   EditBuffer buffer;
   long historyCursor = -1;
+  // The prompt is on the screen already, from the start of a row.
+  cursorRow_ =
+      PlaceAfter(prompt, static_cast<std::size_t>(platform::TerminalColumns(outputFd_))).row;
   // The rest of a function key's command after its first Enter.
   if (!queued_.empty()) {
     const std::u16string queued = std::move(queued_);
     queued_.clear();
     const bool entered = TypeCommand(queued, buffer);
-    Redraw(prompt, buffer);
     if (entered) {
-      platform::WriteAll(outputFd_, "\r\n");
+      Finish(prompt, buffer, "\r\n");
       return buffer.text();
     }
+    Redraw(prompt, buffer);
   }
   for (;;) {
     std::optional<Key> key = DecodeKey(pending_);
@@ -279,7 +348,7 @@ std::optional<std::u16string> LineEditor::ReadLine(const std::u16string& prompt)
         platform::WriteAll(outputFd_, "\a");
         break;
       case Key::Enter:
-        platform::WriteAll(outputFd_, "\r\n");
+        Finish(prompt, buffer, "\r\n");
         return buffer.text();
       case Key::Backspace:
         buffer.Backspace();
@@ -312,17 +381,16 @@ std::optional<std::u16string> LineEditor::ReadLine(const std::u16string& prompt)
       }
       case Key::Function:
         if (TypeCommand(ReadFunctionKey(key->number).command, buffer)) {
-          Redraw(prompt, buffer);
-          platform::WriteAll(outputFd_, "\r\n");
+          Finish(prompt, buffer, "\r\n");
           return buffer.text();
         }
         break;
       case Key::Interrupt:
-        platform::WriteAll(outputFd_, "^C\r\n");
+        Finish(prompt, buffer, "^C\r\n");
         return std::u16string();
       case Key::EndOfInput:
         if (buffer.text().empty()) {
-          platform::WriteAll(outputFd_, "\r\n");
+          Finish(prompt, buffer, "\r\n");
           return std::nullopt;
         }
         buffer.Delete();

@@ -57,6 +57,24 @@ class EditBuffer {
   std::size_t cursor_ = 0;
 };
 
+// Where the terminal's cursor stands after text written from the start of
+// a row, the rows counted from there. A character too wide for what is left
+// of a row goes to the next one; `column` is `columns` when the text fills
+// its last row exactly (the terminal then waits to wrap).
+struct ScreenPlace {
+  std::size_t row = 0;
+  std::size_t column = 0;
+};
+ScreenPlace PlaceAfter(std::u16string_view text, std::size_t columns);
+
+// The bytes that show prompt and text afresh on a terminal of `columns`
+// columns with the cursor at `cursor` (an index into text), when the
+// terminal's cursor now stands `cursorRow` rows below the row where the
+// prompt begins; `cursorRow` becomes the row it stands on afterwards. A
+// line longer than a row wraps, and the rows it takes are redrawn whole.
+std::string RedrawBytes(std::u16string_view prompt, std::u16string_view text, std::size_t cursor,
+                        std::size_t columns, std::size_t& cursorRow);
+
 class LineEditor {
  public:
   LineEditor(int inputFd, int outputFd, CommandHistory& history);
@@ -66,6 +84,9 @@ class LineEditor {
 
  private:
   void Redraw(const std::u16string& prompt, const EditBuffer& buffer);
+  // Puts the cursor after the whole line, then writes `after` (the line's
+  // end, "^C"...), so that nothing that follows lands inside the line.
+  void Finish(const std::u16string& prompt, const EditBuffer& buffer, std::string_view after);
   // Types a function key's command; true when it holds an Enter (what
   // follows waits for the next line).
   bool TypeCommand(std::u16string_view command, EditBuffer& buffer);
@@ -75,6 +96,7 @@ class LineEditor {
   CommandHistory& history_;
   std::string pending_;
   std::u16string queued_;
+  std::size_t cursorRow_ = 0;  // rows the cursor stands below the prompt's first
 };
 
 // Terminal columns a text takes (wide East Asian characters take two).

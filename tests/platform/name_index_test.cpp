@@ -87,7 +87,8 @@ TEST_F(NameIndexTest, SmallFoldersAreReadEachTimeAndOnlyAFewLargeOnesKept) {
 }
 
 TEST_F(NameIndexTest, DevicePathsInALargeFolderKeepTheNamesThereInAnyCase) {
-  // The device is set up on the temporary root. Written under another case: the file there is replaced, no second one made.
+  // The device is set up on the temporary root. Written under another case: the file there is
+  // replaced, no second one made.
   auto host = HostPath(u"\\big\\FILE9.TXT");
   ASSERT_TRUE(host.ok());
   EXPECT_EQ(*host, big_ + "/file9.txt");

@@ -123,6 +123,38 @@ TEST(LineEditor, SurrogatePairsMoveAndGoAsOne) {
   EXPECT_EQ(DisplayWidth(u"a\U00020BB7\U0001F600"), 5u);
 }
 
+TEST(LineEditor, PlacesWrapLikeATerminal) {
+  EXPECT_EQ(PlaceAfter(u"abc", 10).row, 0u);
+  EXPECT_EQ(PlaceAfter(u"abc", 10).column, 3u);
+  // Filling a row exactly leaves the cursor waiting at its end.
+  EXPECT_EQ(PlaceAfter(u"abcdefghij", 10).row, 0u);
+  EXPECT_EQ(PlaceAfter(u"abcdefghij", 10).column, 10u);
+  EXPECT_EQ(PlaceAfter(u"abcdefghijk", 10).row, 1u);
+  EXPECT_EQ(PlaceAfter(u"abcdefghijk", 10).column, 1u);
+  // A wide character with one column left goes to the next row whole.
+  const ScreenPlace wide = PlaceAfter(u"abcdefghi日", 10);
+  EXPECT_EQ(wide.row, 1u);
+  EXPECT_EQ(wide.column, 2u);
+}
+
+TEST(LineEditor, ALongLineIsRedrawnOverAllItsRows) {
+  const std::u16string text(25, u'x');  // with the prompt "\>": 27 columns
+  std::size_t row = 0;
+  // Cursor at the end: rows 0-2, the cursor at row 2, column 7.
+  EXPECT_EQ(RedrawBytes(u"\\>", text, 25, 10, row),
+            "\r\x1b[J\\>" + std::string(25, 'x') + "\r\x1b[7C");
+  EXPECT_EQ(row, 2u);
+  // Ten to the left: back to the first row, written again, then up one row
+  // from the end to row 1, column 7.
+  EXPECT_EQ(RedrawBytes(u"\\>", text, 15, 10, row),
+            "\x1b[2A\r\x1b[J\\>" + std::string(25, 'x') + "\x1b[1A\r\x1b[7C");
+  EXPECT_EQ(row, 1u);
+  // A line that ends at a row's end: the cursor goes down to the next row.
+  EXPECT_EQ(RedrawBytes(u"\\>", std::u16string(8, u'y'), 8, 10, row),
+            "\x1b[1A\r\x1b[J\\>" + std::string(8, 'y') + "\r\n\r");
+  EXPECT_EQ(row, 1u);
+}
+
 TEST(LineEditor, EditBuffer) {
   EditBuffer buffer;
   buffer.Insert(u"helo");
