@@ -214,13 +214,23 @@ std::optional<Key> DecodeKey(std::string& bytes) {
     bytes.erase(0, 1);
     return Simple(Key::Interrupt);
   }
-  if (b == 0x01) {
-    bytes.erase(0, 1);
-    return Simple(Key::Home);
-  }
-  if (b == 0x05) {
-    bytes.erase(0, 1);
-    return Simple(Key::End);
+  // Ctrl+A, E, B, F, P, N, U, K, W and L as a terminal user's fingers
+  // expect them from the shells they know.
+  struct ControlKey {
+    unsigned char byte;
+    Key::Kind kind;
+  };
+  static constexpr ControlKey kControlKeys[] = {
+      {0x01, Key::Home},        {0x05, Key::End},       {0x02, Key::Left},
+      {0x06, Key::Right},       {0x10, Key::Up},        {0x0E, Key::Down},
+      {0x15, Key::KillToStart}, {0x0B, Key::KillToEnd}, {0x17, Key::KillWordBefore},
+      {0x0C, Key::ClearScreen},
+  };
+  for (const ControlKey& control : kControlKeys) {
+    if (b == control.byte) {
+      bytes.erase(0, 1);
+      return Simple(control.kind);
+    }
   }
   if (b < 0x20) {
     bytes.erase(0, 1);
@@ -272,6 +282,22 @@ void EditBuffer::Backspace() {
 void EditBuffer::Delete() {
   const std::size_t start = cursor_;
   Right();
+  text_.erase(start, cursor_ - start);
+  cursor_ = start;
+}
+
+void EditBuffer::KillToStart() {
+  text_.erase(0, cursor_);
+  cursor_ = 0;
+}
+
+void EditBuffer::KillToEnd() { text_.erase(cursor_); }
+
+void EditBuffer::KillWordBefore() {
+  const auto blank = [](char16_t c) { return c == u' ' || c == u'\t'; };
+  std::size_t start = cursor_;
+  while (start > 0 && blank(text_[start - 1])) --start;
+  while (start > 0 && !blank(text_[start - 1])) --start;
   text_.erase(start, cursor_ - start);
   cursor_ = start;
 }
@@ -367,6 +393,20 @@ std::optional<std::u16string> LineEditor::ReadLine(const std::u16string& prompt)
         break;
       case Key::End:
         buffer.End();
+        break;
+      case Key::KillToStart:
+        buffer.KillToStart();
+        break;
+      case Key::KillToEnd:
+        buffer.KillToEnd();
+        break;
+      case Key::KillWordBefore:
+        buffer.KillWordBefore();
+        break;
+      case Key::ClearScreen:
+        // The prompt and the line are drawn again at the top.
+        platform::WriteAll(outputFd_, "\x1b[H\x1b[2J");
+        cursorRow_ = 0;
         break;
       case Key::Up:
       case Key::Down: {

@@ -23,6 +23,10 @@ struct Key {
     Up,
     Down,
     Function,
+    KillToStart,     // Ctrl+U
+    KillToEnd,       // Ctrl+K
+    KillWordBefore,  // Ctrl+W
+    ClearScreen,     // Ctrl+L
     Interrupt,
     EndOfInput,
     NotText,  // bytes that are no UTF-8 character: refused, not typed
@@ -48,6 +52,11 @@ class EditBuffer {
   void Right();
   void Home() { cursor_ = 0; }
   void End() { cursor_ = text_.size(); }
+  // What lies before the cursor, after it, and the word before it (the
+  // blanks just before the cursor and the non-blanks before those).
+  void KillToStart();
+  void KillToEnd();
+  void KillWordBefore();
   void Replace(std::u16string_view text);
   const std::u16string& text() const { return text_; }
   std::size_t cursor() const { return cursor_; }

@@ -123,6 +123,31 @@ TEST(LineEditor, SurrogatePairsMoveAndGoAsOne) {
   EXPECT_EQ(DisplayWidth(u"a\U00020BB7\U0001F600"), 5u);
 }
 
+TEST(LineEditor, TheControlKeysOfTheShellsUsersKnow) {
+  std::vector<Key::Kind> kinds;
+  for (const Key& key : DecodeAll("\x01\x05\x02\x06\x10\x0e\x15\x0b\x17\x0c")) {
+    kinds.push_back(key.kind);
+  }
+  EXPECT_EQ(kinds, (std::vector<Key::Kind>{Key::Home, Key::End, Key::Left, Key::Right, Key::Up,
+                                           Key::Down, Key::KillToStart, Key::KillToEnd,
+                                           Key::KillWordBefore, Key::ClearScreen}));
+  EditBuffer buffer;
+  buffer.Insert(u"copy a.txt  b.txt");
+  buffer.KillWordBefore();
+  EXPECT_EQ(buffer.text(), u"copy a.txt  ");
+  buffer.KillWordBefore();  // the blanks before the cursor go with the word
+  EXPECT_EQ(buffer.text(), u"copy ");
+  buffer.Insert(u"x y");
+  buffer.Left();
+  buffer.Left();
+  buffer.KillToEnd();
+  EXPECT_EQ(buffer.text(), u"copy x");
+  buffer.Left();
+  buffer.KillToStart();
+  EXPECT_EQ(buffer.text(), u"x");
+  EXPECT_EQ(buffer.cursor(), 0u);
+}
+
 TEST(LineEditor, PlacesWrapLikeATerminal) {
   EXPECT_EQ(PlaceAfter(u"abc", 10).row, 0u);
   EXPECT_EQ(PlaceAfter(u"abc", 10).column, 3u);
